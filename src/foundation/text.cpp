@@ -1,0 +1,57 @@
+#include "foundation/text.h"
+#include "foundation/memory.h"
+
+bool IsSpaceChar(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+bool IsDigitChar(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+bool IsHexDigitChar(char c)
+{
+    return IsDigitChar(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+// CharUpperA's single-character form: the character travels in the low word
+// of the pointer argument, so it must be zero-extended, never sign-extended.
+static char UpperChar(char c)
+{
+    ULONG_PTR upper = reinterpret_cast<ULONG_PTR>(
+        CharUpperA(reinterpret_cast<LPSTR>(static_cast<ULONG_PTR>(static_cast<BYTE>(c)))));
+    return static_cast<char>(upper);
+}
+
+static int CompareBytes(const char* a, const char* b, DWORD count, bool ignoreCase)
+{
+    for (DWORD i = 0; i < count; i++) {
+        bool same = ignoreCase ? UpperChar(a[i]) == UpperChar(b[i]) : a[i] == b[i];
+        if (!same)
+            return static_cast<signed char>(a[i]) - static_cast<signed char>(b[i]);
+    }
+    return 0;
+}
+
+int CompareCounted(const char* a, const char* b, DWORD count)
+{
+    return CompareBytes(a, b, count, false);
+}
+
+int CompareCountedNoCase(const char* a, const char* b, DWORD count)
+{
+    return CompareBytes(a, b, count, true);
+}
+
+int CompareForSort(const char* a, const char* b)
+{
+    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a, -1, b, -1) - 2;
+}
+
+char* DuplicateString(const char* text)
+{
+    DWORD size = lstrlenA(text) + 1;
+    return static_cast<char*>(CopyBytes(MemAlloc(size), text, size));
+}
