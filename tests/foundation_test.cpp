@@ -278,3 +278,31 @@ TEST(WindowsVersion, MatchesThePrefixAndItsFamily)
     EXPECT_EQ(IsWin9xPlatform(), version->win9x);
     EXPECT_EQ(IsVersion5OrLater(), version->version5);
 }
+
+TEST(TextSearch, FindsCharactersAndTexts)
+{
+    const char* text = "http=proxy:8080;ftp=x:21";
+    EXPECT_EQ(FindChar(text, ':'), text + 10);
+    EXPECT_EQ(FindLastChar(text, ':'), text + 21);
+    EXPECT_EQ(FindChar(text, '#'), nullptr);
+    EXPECT_EQ(FindLastChar("", ':'), nullptr);
+    EXPECT_EQ(FindText(text, "ftp="), text + 16);
+    EXPECT_EQ(FindText(text, "FTP="), nullptr);  // case counted
+    EXPECT_EQ(FindText("ab", "abc"), nullptr);   // never reads past the text
+    EXPECT_EQ(FindText(text, ""), text);
+    EXPECT_EQ(SpanWithout(text, "=;"), 4u);
+    EXPECT_EQ(SpanWithout("proxy:80", "=;"), 8u);
+    EXPECT_EQ(SpanWithout("", "=;"), 0u);
+}
+
+TEST(TextSearch, DecimalToIntTakesTheLeadingNumber)
+{
+    struct Case {
+        const char* text;
+        int expected;
+    } cases[] = {
+        {"8080", 8080}, {"-12x", -12}, {"80;", 80}, {"", 0}, {"x1", 0}, {"-", 0}, {" 1", 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(DecimalToInt(c.text), c.expected) << '"' << c.text << '"';
+}

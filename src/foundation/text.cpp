@@ -55,3 +55,53 @@ char* DuplicateString(const char* text)
     DWORD size = lstrlenA(text) + 1;
     return static_cast<char*>(CopyBytes(MemAlloc(size), text, size));
 }
+
+const char* FindChar(const char* text, char c)
+{
+    for (; *text; text++) {
+        if (*text == c)
+            return text;
+    }
+    return nullptr;
+}
+
+const char* FindLastChar(const char* text, char c)
+{
+    const char* last = nullptr;
+    for (; *text; text++) {
+        if (*text == c)
+            last = text;
+    }
+    return last;
+}
+
+const char* FindText(const char* text, const char* sought)
+{
+    DWORD length = lstrlenA(sought);
+    for (; *text; text++) {
+        if (CompareCounted(text, sought, length) == 0)
+            return text;
+    }
+    return length == 0 ? text : nullptr;
+}
+
+DWORD SpanWithout(const char* text, const char* stopChars)
+{
+    DWORD length = 0;
+    while (text[length] && !FindChar(stopChars, text[length]))
+        length++;
+    return length;
+}
+
+int DecimalToInt(const char* text)
+{
+    bool negative = *text == '-';
+    if (negative)
+        text++;
+    // Unsigned arithmetic wraps like the platform's conversion instead of
+    // overflowing.
+    unsigned value = 0;
+    for (; IsDigitChar(*text); text++)
+        value = value * 10 + (*text - '0');
+    return static_cast<int>(negative ? 0u - value : value);
+}

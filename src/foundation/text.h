@@ -19,3 +19,12 @@ int CompareForSort(const char* a, const char* b);
 
 // A heap copy of text, released by the caller with MemFree.
 char* DuplicateString(const char* text);
+
+// Text searches, case counted. Each answers null (or 0) when nothing is found.
+const char* FindChar(const char* text, char c);
+const char* FindLastChar(const char* text, char c);
+const char* FindText(const char* text, const char* sought);
+// Length of the leading run of text without any of the stop characters.
+DWORD SpanWithout(const char* text, const char* stopChars);
+// An optional minus sign and the leading decimal digits; 0 when there are none.
+int DecimalToInt(const char* text);
