@@ -33,10 +33,14 @@ foreach(source ${TEST_SOURCES})
     target_include_directories(${suite}_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
     target_link_libraries(${suite}_tests PRIVATE product gtest_main ${SYSTEM_LIBRARIES})
     target_link_options(${suite}_tests PRIVATE -static)
+    # The suites of one version share that prefix's registry, desktop and
+    # folders, and several of them make and remove the same fixed keys: they
+    # take turns, while the versions still run side by side.
     foreach(version ${WINDOWS_VERSIONS})
         add_test(NAME ${suite}@${version} COMMAND ${suite}_tests)
         set_tests_properties(${suite}@${version} PROPERTIES
             FIXTURES_REQUIRED wine-${version}
+            RESOURCE_LOCK wine-state@${version}
             ENVIRONMENT "WINDOWS_VERSION=${version};TESSALY_BUILD=${CMAKE_BINARY_DIR}"
             TIMEOUT 300)
     endforeach()

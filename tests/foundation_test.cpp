@@ -165,6 +165,28 @@ TEST(AppendPathPart, AJoinThatWouldNotFitLeavesThePathUnchanged)
     }
 }
 
+TEST(AppendText, AppendsOnlyWhatFitsWhole)
+{
+    struct Case {
+        size_t length;
+        const char* text;
+        bool fits;
+    } cases[] = {
+        {252, ",-10000", true},  // 252 + 7 = 259 characters: the longest text
+        {253, ",-10000", false},
+        {259, "", true},
+        {0, "", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.length << " + \"" << c.text << '"');
+        std::string start(c.length, 'p');
+        GuardedPath buffer(start);
+        EXPECT_EQ(AppendText(buffer.path, PathBufferSize, c.text), c.fits);
+        EXPECT_EQ(std::string(buffer.path), c.fits ? start + c.text : start);
+        EXPECT_TRUE(buffer.GuardIntact());
+    }
+}
+
 TEST(GetSetupTempFolder, IsTheTemporaryFolderWithTheSetupsSubfolder)
 {
     char temp[MAX_PATH];

@@ -56,6 +56,16 @@ char* DuplicateString(const char* text)
     return static_cast<char*>(CopyBytes(MemAlloc(size), text, size));
 }
 
+bool AppendText(char* buffer, DWORD size, const char* text)
+{
+    DWORD length = lstrlenA(buffer);
+    DWORD added = lstrlenA(text);
+    if (length + added + 1 > size)
+        return false;
+    CopyBytes(buffer + length, text, added + 1);
+    return true;
+}
+
 const char* FindChar(const char* text, char c)
 {
     for (; *text; text++) {

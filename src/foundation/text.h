@@ -20,6 +20,11 @@ int CompareForSort(const char* a, const char* b);
 // A heap copy of text, released by the caller with MemFree.
 char* DuplicateString(const char* text);
 
+// Appends text to the text in a buffer of size bytes when all of it fits with
+// the terminator; otherwise leaves the buffer unchanged and answers false, so
+// that a cut text never goes on.
+bool AppendText(char* buffer, DWORD size, const char* text);
+
 // Text searches, case counted. Each answers null (or 0) when nothing is found.
 const char* FindChar(const char* text, char c);
 const char* FindLastChar(const char* text, char c);
