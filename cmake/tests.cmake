@@ -50,6 +50,11 @@ endforeach()
 add_test(NAME setup-exe-tables
     COMMAND ${SCRIPTS}/check-setup-exe $<TARGET_FILE:setup> ${CMAKE_CURRENT_SOURCE_DIR}/tests/allowed-imports.txt)
 
+# The payloads inside the built setup.exe, read from outside and expanded by
+# an expander nobody here wrote.
+add_test(NAME setup-exe-payloads
+    COMMAND ${SCRIPTS}/check-payloads $<TARGET_FILE:setup> ${CMAKE_BINARY_DIR}/payloads)
+
 # The built setup.exe started as a user would, under each Windows version.
 foreach(version ${WINDOWS_VERSIONS})
     add_test(NAME setup-run@${version} COMMAND setup)
