@@ -51,10 +51,11 @@ static void PumpMessages()
 
 // Saves the screen with the window on it as a picture in the build folder
 // for a person to look at; nothing is asserted on it. The window is painted
-// afresh first, since Wine's desktop process may still be painting the
-// desktop over it, and Wine hands the drawing to the X server when the
-// thread finds no more messages. Window tests of other versions share the X
-// server and may cover the window.
+// afresh and the messages are handled first, since Wine hands a window's
+// drawing to the X server only while its thread looks for messages. Even so
+// Wine's picture on the X server may still lag behind (the frame without the
+// controls, or the bare desktop), and window tests of other versions share
+// the X server and may cover the window.
 static void SaveScreenshot(HWND window, const char* name)
 {
     const char* build = getenv("TESSALY_BUILD");
