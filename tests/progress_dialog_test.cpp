@@ -42,43 +42,6 @@ static int BarPosition(HWND bar)
     return static_cast<int>(SendMessageA(bar, PBM_GETPOS, 0, 0));
 }
 
-static void PumpMessages()
-{
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageA(&message);
-}
-
-// Saves the screen with the window on it as a picture in the build folder
-// for a person to look at; nothing is asserted on it. The window is painted
-// afresh and the messages are handled first, since Wine hands a window's
-// drawing to the X server only while its thread looks for messages. Even so
-// Wine's picture on the X server may still lag behind (the frame without the
-// controls, or the bare desktop), and window tests of other versions share
-// the X server and may cover the window.
-static void SaveScreenshot(HWND window, const char* name)
-{
-    const char* build = getenv("TESSALY_BUILD");
-    const char* version = getenv("TESSALY_EXPECTED_WINDOWS");
-    if (!build || !version)
-        return;
-    PumpMessages();
-    RedrawWindow(window, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpMessages();
-    std::string command = std::string("/usr/bin/import -window root ") + build + "/" + name
-        + "-" + version + ".png";
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process;
-    ASSERT_TRUE(CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr,
-                               nullptr, &startup, &process))
-        << command << ": error " << GetLastError();
-    WaitForSingleObject(process.hProcess, INFINITE);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-}
-
 TEST_F(ProgressDialogTest, AppearsTitledNearTheMiddleOfTheDesktop)
 {
     RECT desktop;
@@ -165,7 +128,6 @@ TEST_F(ProgressDialogTest, CountsAnInstallationOfOneProduct)
         EXPECT_EQ(WindowText(status), MessageText(stage));
     }
     EXPECT_EQ(BarPosition(bar), 8);
-    SaveScreenshot(progress.Window(), "progress-dialog");
 }
 
 // What the bar and the status line had already been told each time the other
