@@ -63,3 +63,18 @@ foreach(version ${WINDOWS_VERSIONS})
         ENVIRONMENT "WINDOWS_VERSION=${version};TESSALY_BUILD=${CMAKE_BINARY_DIR}"
         TIMEOUT 120)
 endforeach()
+
+# The free-space suite measures drives of known size: scripts/test-drives
+# mounts them into each version's prefix before the suite and removes them
+# after it.
+foreach(version ${WINDOWS_VERSIONS})
+    add_test(NAME test-drives-mount@${version} COMMAND ${SCRIPTS}/test-drives ${version} mount)
+    add_test(NAME test-drives-unmount@${version} COMMAND ${SCRIPTS}/test-drives ${version} unmount)
+    set_tests_properties(test-drives-mount@${version} PROPERTIES
+        FIXTURES_SETUP test-drives-${version} FIXTURES_REQUIRED wine-${version}
+        ENVIRONMENT TESSALY_BUILD=${CMAKE_BINARY_DIR})
+    set_tests_properties(test-drives-unmount@${version} PROPERTIES
+        FIXTURES_CLEANUP test-drives-${version} ENVIRONMENT TESSALY_BUILD=${CMAKE_BINARY_DIR})
+    set_tests_properties(free_space@${version} PROPERTIES
+        FIXTURES_REQUIRED "wine-${version};test-drives-${version}")
+endforeach()

@@ -13,3 +13,8 @@
 #define IDP_ITEM_HELP 1
 #define IDP_ITEM_HELP_CONTENTS 2
 #define IDP_ITEM_UNINSTALLER 3
+
+// The progress dialog and its controls.
+#define IDD_PROGRESS 130
+#define IDC_PROGRESS_BAR 900
+#define IDC_PROGRESS_STATUS 901
