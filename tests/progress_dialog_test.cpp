@@ -1,6 +1,7 @@
 #include "core/catalogue.h"
 #include "resource_ids.h"
 #include "windows/progress_dialog.h"
+#include "progress_log.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <string>
@@ -16,13 +17,6 @@ protected:
     static void TearDownTestSuite() { ReleaseInstallTexts(); }
 };
 
-static std::string WindowText(HWND window)
-{
-    char text[1024] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 static std::string ClassOf(HWND window)
 {
     char name[64] = "";
@@ -35,11 +29,6 @@ static PBRANGE BarRange(HWND bar)
     PBRANGE range = {-1, -1};
     SendMessageA(bar, PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
     return range;
-}
-
-static int BarPosition(HWND bar)
-{
-    return static_cast<int>(SendMessageA(bar, PBM_GETPOS, 0, 0));
 }
 
 TEST_F(ProgressDialogTest, AppearsTitledNearTheMiddleOfTheDesktop)
@@ -130,55 +119,18 @@ TEST_F(ProgressDialogTest, CountsAnInstallationOfOneProduct)
     EXPECT_EQ(BarPosition(bar), 8);
 }
 
-// What the bar and the status line had already been told each time the other
-// one was changed.
-struct ControlLog {
-    WNDPROC barProcedure;
-    WNDPROC statusProcedure;
-    HWND bar;
-    HWND status;
-    std::vector<std::string> events;
-};
-static ControlLog* Log;
-
-static LRESULT CALLBACK LoggingBar(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == PBM_STEPIT)
-        Log->events.push_back("step while the text reads \"" + WindowText(Log->status) + '"');
-    return CallWindowProcA(Log->barProcedure, window, message, wParam, lParam);
-}
-
-static LRESULT CALLBACK LoggingStatus(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_SETTEXT) {
-        Log->events.push_back("text \"" + std::string(reinterpret_cast<const char*>(lParam))
-                              + "\" at position " + std::to_string(BarPosition(Log->bar)));
-    }
-    return CallWindowProcA(Log->statusProcedure, window, message, wParam, lParam);
-}
-
 TEST_F(ProgressDialogTest, ShowUncompressingStepsBeforeItNamesTheFile)
 {
     ProgressDialog progress(nullptr);
     progress.SetRange(9);
     progress.SetStatusText("before");
-    ControlLog log = {};
-    log.bar = GetDlgItem(progress.Window(), IDC_PROGRESS_BAR);
-    log.status = GetDlgItem(progress.Window(), IDC_PROGRESS_STATUS);
-    Log = &log;
-    log.barProcedure = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(log.bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LoggingBar)));
-    log.statusProcedure = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(log.status, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LoggingStatus)));
+    ProgressLog log(progress.Window());
 
     progress.ShowUncompressing("Tessaly.exe");
 
     std::vector<std::string> expected = {"step while the text reads \"before\"",
                                          "text \"Uncompressing Tessaly.exe...\" at position 1"};
     EXPECT_EQ(log.events, expected);
-    SetWindowLongPtrA(log.bar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(log.barProcedure));
-    SetWindowLongPtrA(log.status, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(log.statusProcedure));
-    Log = nullptr;
 }
 
 TEST_F(ProgressDialogTest, CutsAFileNameTooLongForTheStatusLine)
