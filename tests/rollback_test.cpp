@@ -13,6 +13,7 @@
 #include "product_rows.h"
 #include "registry_probe.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -149,9 +150,9 @@ static std::vector<std::string> DeletionEntry(const std::string& path)
 }
 
 // ---------------------------------------------------------------------------
-// A record of the machine: every key and value under the three roots and
-// every file and folder of the drive, so that a removal can be compared with
-// the machine before the install.
+// A record of the machine: every key and value of the registry and every
+// file and folder of the drive, so that a removal can be compared with the
+// machine before the install.
 
 using Record = std::map<std::string, std::string>;
 
@@ -208,11 +209,12 @@ static bool RecordDrive(Record& record)
         return false;
     std::ifstream in(host::WindowsPathOf(listing), std::ios::binary);
     std::string line;
-    while (std::getline(in, line)) {
+    size_t entries = 0;
+    for (; std::getline(in, line); entries++) {
         size_t tab = line.find('\t');
         record[line.substr(0, tab)] = tab == std::string::npos ? "" : line.substr(tab + 1);
     }
-    return !record.empty();
+    return entries > 0;
 }
 
 static Record RecordMachine()
@@ -334,7 +336,8 @@ protected:
 
     std::string Installed(DWORD i, const char* name) const
     {
-        return std::string(context.items[i].installFolder) + "\\" + name;
+        std::string folder = context.items[i].installFolder;
+        return folder + (folder.back() == '\\' ? "" : "\\") + name;
     }
 
     // What the file step has put in place when it stops before a step.
@@ -559,4 +562,317 @@ TEST_F(RollbackTest, NothingOfTheMachinesOwnIsLost)
     EXPECT_TRUE(differences.empty()) << Listed(differences);
     EXPECT_EQ(ScheduleStore(), expectedStore);
     EXPECT_TRUE(Exists(DefaultFolder + "\\My notes.txt"));
+}
+
+struct KeyState {
+    HKEY root;
+    std::string path;
+};
+
+static void ExpectKeys(const std::vector<KeyState>& keys, bool present)
+{
+    for (const KeyState& k : keys) {
+        EXPECT_EQ(probe::KeyExists(k.root, k.path), present)
+            << probe::RootName(k.root) << "\\" << k.path << (present ? " is gone" : " is left");
+    }
+}
+
+static void ExpectFiles(const std::vector<std::string>& paths, bool present)
+{
+    for (const std::string& path : paths)
+        EXPECT_EQ(Exists(path), present) << path << (present ? " is gone" : " is left");
+}
+
+// Another product of the family is still registered (its entry in the
+// family's list of Find-menu entries): the product's own files and keys go,
+// what the family shares stays. The other product is not selected, so
+// nothing of its own is touched either.
+TEST_F(RollbackTest, WhileAnotherProductOfTheFamilyIsRegisteredWhatTheFamilySharesStays)
+{
+    const std::string otherFolder = "C:\\Program Files\\Quenbrook\\Other";
+    Build({TessalyRow(), OtherRow()}, DefaultFolder);
+    lstrcpyA(context.items[1].installFolder, otherFolder.c_str());
+    PlaceFiles(AllFilesCopied);
+    PlaceTemporaryFiles();
+    CommitSettings();
+    Register();
+    context.selected[1] = 0;
+    const std::string uninstaller = context.items[0].uninstallerPath;
+    std::string expectedStore = StoreWithDeletions(ScheduleStore(), {uninstaller});
+
+    RollBack();
+
+    ExpectFiles({Installed(0, "Tessaly.exe"), Installed(0, "Tessaly.hlp"), Installed(0, "Tessaly.cnt"),
+                 DefaultFolder}, false);
+    ExpectKeys({{HKEY_LOCAL_MACHINE, UninstallKey + "\\Tessaly"}, {HKEY_LOCAL_MACHINE, FindKey + "\\Tessaly"},
+                {HKEY_CURRENT_USER, FamilyKey + "\\Email"}, {HKEY_CLASSES_ROOT, ".TessalySearch"},
+                {HKEY_CLASSES_ROOT, "TessalySearchFile"}}, false);
+    EXPECT_EQ(ScheduleStore(), expectedStore);
+
+    ExpectFiles({LibraryPath(), TempFolder() + "quenbrook\\ZJ1234.tmp", TempFolder() + "tessaly-test.zja",
+                 Installed(1, "Other.exe"), context.items[1].uninstallerPath}, true);
+    ExpectKeys({{HKEY_CLASSES_ROOT, ClassKey + "\\InProcServer32"}, {HKEY_LOCAL_MACHINE, FindKey + "\\Other"},
+                {HKEY_CURRENT_USER, FamilyKey + "\\Updates"}, {HKEY_CURRENT_USER, FamilyKey + "\\Other"},
+                {HKEY_LOCAL_MACHINE, UninstallKey + "\\Other"}, {HKEY_CLASSES_ROOT, ".OtherSearch"}}, true);
+    EXPECT_EQ(probe::Read(HKEY_CLASSES_ROOT, ClassKey + "\\InProcServer32", nullptr), probe::Text(LibraryPath()));
+    EXPECT_EQ(probe::Read(HKEY_LOCAL_MACHINE, FindKey, nullptr), probe::Text(Clsid));
+    EXPECT_EQ(probe::Read(HKEY_LOCAL_MACHINE, ApprovedKey, Clsid.c_str()),
+              nineX ? probe::Missing() : probe::Text("Orvandel"));
+}
+
+// The shell holds the library loaded, so it cannot be deleted at once: it is
+// scheduled with the uninstallers, and the restart deletes all of them. On
+// the 9x family the entries are written under their own keys and then
+// turned into "NUL" in place, so they keep their values and the file its
+// length.
+TEST_F(RollbackTest, ALibraryInUseIsScheduledWithTheUninstallersAndTheRestartDeletesThem)
+{
+    Build({TessalyRow(), OtherRow()}, DefaultFolder);
+    PlaceFiles(AllFilesCopied);
+    Register();
+    HANDLE held = CreateFileA(LibraryPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const std::vector<std::string> scheduled = {LibraryPath(), context.items[0].uninstallerPath,
+                                                context.items[1].uninstallerPath};
+    std::string expectedStore = StoreWithDeletions(ScheduleStore(), scheduled);
+
+    RollBack();
+    CloseHandle(held);
+
+    EXPECT_TRUE(Exists(LibraryPath()));
+    EXPECT_EQ(ScheduleStore(), expectedStore);
+    Restart();
+    ExpectFiles(scheduled, false);
+    EXPECT_EQ(ScheduleStore(), "(missing)");
+}
+
+// The patch sees only the start of each line, after white space, and only
+// keys of "ZJ" and a hexadecimal digit; it never reads past the file's end.
+TEST_F(RollbackTest, PatchWininitKeysTurnsOnlyTheKeysAtTheStartOfALine)
+{
+    const std::string longLine(3000, 'x');
+    struct Case {
+        const char* name;
+        std::string before;
+        std::string after;
+    } cases[] = {
+        {"an empty file", "", ""},
+        {"one byte", "Z", "Z"},
+        {"two bytes", "ZJ", "ZJ"},
+        {"three bytes", "ZJ1", "NUL"},
+        {"the section's entries", "[Rename]\r\nZJ1=C:\\A.DLL\r\nZJ2=C:\\B.EXE\r\n",
+         "[Rename]\r\nNUL=C:\\A.DLL\r\nNUL=C:\\B.EXE\r\n"},
+        {"after spaces and a tab", "  ZJ7=C:\\X\r\n\tZJf=C:\\Y\r\n", "  NUL=C:\\X\r\n\tNUL=C:\\Y\r\n"},
+        {"an upper-case hexadecimal digit", "ZJA=C:\\X\r\n", "NUL=C:\\X\r\n"},
+        {"no hexadecimal digit", "ZJx=C:\\X\r\nZJ=C:\\X\r\nZJ =C:\\X\r\n", "ZJx=C:\\X\r\nZJ=C:\\X\r\nZJ =C:\\X\r\n"},
+        {"lower case", "zj1=C:\\X\r\nZj1=C:\\X\r\n", "zj1=C:\\X\r\nZj1=C:\\X\r\n"},
+        {"in mid-line", "X=ZJ1\r\nNUL=C:\\ZJ1\r\n;ZJ1=C:\\X\r\n", "X=ZJ1\r\nNUL=C:\\ZJ1\r\n;ZJ1=C:\\X\r\n"},
+        {"a two-digit key", "ZJ10=C:\\X\r\n", "NUL0=C:\\X\r\n"},
+        {"another section", "[Other]\r\nZJ3=C:\\X\r\n", "[Other]\r\nNUL=C:\\X\r\n"},
+        {"a last line without a line break", "[Rename]\r\nZJ2=C:\\X", "[Rename]\r\nNUL=C:\\X"},
+        {"a key in the last three bytes", "\r\nZJ2", "\r\nNUL"},
+        {"a key cut by the end of the file", "\r\n ZJ", "\r\n ZJ"},
+        {"line feeds only", "ZJ1=a\nZJ2=b\n", "NUL=a\nNUL=b\n"},
+        {"binary bytes", std::string("\0ZJ1\xff\r\nZJ2=\0\x80\r\n", 15), std::string("\0ZJ1\xff\r\nNUL=\0\x80\r\n", 15)},
+        {"a line of 3000 characters", longLine + "ZJ1\r\nZJ2=C:\\X\r\n", longLine + "ZJ1\r\nNUL=C:\\X\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        PutFile(WininitPath(), c.before);
+        PatchWininitKeys();
+        EXPECT_EQ(FileBytes(WininitPath()), c.after);
+    }
+
+    // A file held open by another writer is left alone; a missing one is not made.
+    PutFile(WininitPath(), "ZJ1=C:\\X\r\n");
+    HANDLE held = CreateFileA(WininitPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    PatchWininitKeys();
+    CloseHandle(held);
+    EXPECT_EQ(FileBytes(WininitPath()), "ZJ1=C:\\X\r\n");
+    DeleteFileA(WininitPath().c_str());
+    PatchWininitKeys();
+    EXPECT_FALSE(Exists(WininitPath()));
+}
+
+// The file class goes children first; a key that still holds another
+// program's subkey stays, and a class that the extension names but that this
+// program does not make is not touched.
+TEST_F(RollbackTest, RemoveSearchFileClassTakesOnlyItsOwnKeysAndNoneThatHoldsAnother)
+{
+    struct Value {
+        std::string key;
+        const char* name;  // null for the default value
+        std::string text;
+    };
+    struct Case {
+        const char* name;
+        bool registered;
+        std::vector<Value> made;
+        std::vector<std::string> gone;
+        std::vector<std::string> kept;
+    } cases[] = {
+        {"as registered", true, {},
+         {".TessalySearch", "TessalySearchFile"}, {}},
+        {"another program's verb under the class", true,
+         {{"TessalySearchFile\\shell\\edit\\command", nullptr, "edit %1"}},
+         {".TessalySearch", "TessalySearchFile\\DefaultIcon", "TessalySearchFile\\shell\\open"},
+         {"TessalySearchFile\\shell\\edit\\command"}},
+        {"a subkey under the extension", true, {{".TessalySearch\\ShellNew", "NullFile", ""}},
+         {"TessalySearchFile"}, {".TessalySearch\\ShellNew"}},
+        {"the extension names another program's class", false,
+         {{".TessalySearch", nullptr, "TessalyTestsClass"}, {"TessalyTestsClass\\DefaultIcon", nullptr, "icon"},
+          {"TessalyTestsClass\\shell\\open\\command", nullptr, "open %1"}},
+         {".TessalySearch"}, {"TessalyTestsClass\\DefaultIcon", "TessalyTestsClass\\shell\\open\\command"}},
+        {"the extension without a default text", false,
+         {{".TessalySearch", "Content Type", "text/plain"},
+          {"TessalySearchFile\\shell\\open\\command", nullptr, "open %1"}},
+         {".TessalySearch"}, {"TessalySearchFile\\shell\\open\\command"}},
+    };
+    Build({TessalyRow()}, DefaultFolder);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CleanMachine();
+        if (c.registered)
+            RegisterSearchFileClass(&context, "TessalySearch", "Tessaly Search", "icon", "open");
+        for (const Value& v : c.made)
+            ASSERT_TRUE(probe::Write(HKEY_CLASSES_ROOT, v.key, v.name, REG_SZ, Sz(v.text))) << v.key;
+
+        RemoveSearchFileClass(&context, "TessalySearch");
+
+        for (const std::string& key : c.gone)
+            EXPECT_FALSE(probe::KeyExists(HKEY_CLASSES_ROOT, key)) << key;
+        for (const std::string& key : c.kept)
+            EXPECT_TRUE(probe::KeyExists(HKEY_CLASSES_ROOT, key)) << key;
+    }
+}
+
+// The product's machine key goes, and its parents with it only while they
+// hold nothing else.
+TEST_F(RollbackTest, RemoveMachineProductKeyTakesTheParentsOnlyWhenTheyAreEmpty)
+{
+    const std::string family = "Software\\Quenbrook\\Orvandel";
+    struct Case {
+        const char* name;
+        std::vector<std::string> made;
+        std::vector<std::string> gone;
+        std::vector<std::string> kept;
+    } cases[] = {
+        {"only the product's key", {FamilyKey + "\\Email"}, {MakerKey}, {}},
+        {"another product's key beside it", {FamilyKey + "\\Email", FamilyKey + "\\Other"},
+         {FamilyKey + "\\Email"}, {FamilyKey + "\\Other"}},
+        {"a subkey under the product's key", {FamilyKey + "\\Email\\Sub"}, {}, {FamilyKey + "\\Email\\Sub"}},
+        {"another family of the maker", {FamilyKey + "\\Email", MakerKey + "\\Elsewhere"},
+         {family}, {MakerKey + "\\Elsewhere"}},
+        {"no version key, another key under the family's", {family + "\\Settings"}, {}, {family + "\\Settings"}},
+        {"nothing there", {}, {MakerKey}, {}},
+    };
+    Build({TessalyRow()}, DefaultFolder);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        probe::DeleteTree(HKEY_LOCAL_MACHINE, MakerKey);
+        for (const std::string& key : c.made)
+            ASSERT_TRUE(probe::Write(HKEY_LOCAL_MACHINE, key, "Value", REG_SZ, Sz("data")));
+
+        RemoveMachineProductKey(&context, "Email");
+
+        for (const std::string& key : c.gone)
+            EXPECT_FALSE(probe::KeyExists(HKEY_LOCAL_MACHINE, key)) << key;
+        for (const std::string& key : c.kept)
+            EXPECT_EQ(probe::Read(HKEY_LOCAL_MACHINE, key, "Value"), probe::Text("data")) << key;
+    }
+}
+
+// Puts the browser's search page back as it was when the test ends.
+struct SearchPageKeeper {
+    probe::Value saved = probe::Read(HKEY_CURRENT_USER, SearchPageKey, "Search Page");
+    ~SearchPageKeeper()
+    {
+        probe::DeleteValue(HKEY_CURRENT_USER, SearchPageKey, "Search Page");
+        if (saved.found)
+            probe::Write(HKEY_CURRENT_USER, SearchPageKey, "Search Page", saved.type, saved.bytes);
+    }
+};
+
+// A "News" product also leaves server caches in its folder, a "Web" product a
+// start page, and a "Web" product's start page may have become the
+// browser's search page; each is taken back for that product only.
+TEST_F(RollbackTest, NewsAndWebProductsTakeBackTheirOwnExtras)
+{
+    SearchPageKeeper keeper;
+    const std::string startPage = "http://start.example/Start.ZintaraSearch";
+    struct Case {
+        const char* settingsKey;
+        DWORD pageType;
+        std::string page;
+        bool cachesGo;
+        bool startPageGoes;
+        bool pageReset;
+    } cases[] = {
+        {"Email", REG_SZ, startPage, false, false, false},
+        {"News", REG_SZ, startPage, true, false, false},
+        {"Web", REG_SZ, startPage, false, true, true},
+        {"web", REG_SZ, "C:\\Pages\\START.ZINTARASEARCH.HTM", false, true, true},
+        {"Web", REG_SZ, "http://search.example/", false, true, false},
+        {"Web", REG_EXPAND_SZ, "%ProgramFiles%\\Start.ZintaraSearch", false, true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.settingsKey << " with the search page " << c.page);
+        CleanMachine();
+        FreeSetupContext(&context);
+        ProductItem row = TessalyRow();
+        row.settingsKey = c.settingsKey;
+        Build({row}, DefaultFolder);
+        PlaceFiles(AllFilesCopied);
+        const std::vector<std::string> caches = {Installed(0, "a.servercache"), Installed(0, "b.servercache")};
+        for (const std::string& file : caches)
+            PutFile(file);
+        PutFile(Installed(0, "Start.ZintaraSearch"));
+        ASSERT_TRUE(probe::Write(HKEY_CURRENT_USER, SearchPageKey, "Search Page", c.pageType, Sz(c.page)));
+
+        RollBack();
+
+        ExpectFiles(caches, !c.cachesGo);
+        EXPECT_EQ(Exists(Installed(0, "Start.ZintaraSearch")), !c.startPageGoes);
+        EXPECT_EQ(probe::Read(HKEY_CURRENT_USER, SearchPageKey, "Search Page"),
+                  probe::Stored(c.pageType, Sz(c.pageReset ? "" : c.page)));
+        RemoveTree(DefaultFolder);
+    }
+}
+
+// The install folder goes, then each parent it leaves empty, with or without
+// a final backslash; the walk stops at the first folder that holds
+// something else.
+TEST_F(RollbackTest, TheInstallFolderAndTheParentsItLeavesEmptyAreRemoved)
+{
+    struct Case {
+        const char* name;
+        std::string installFolder;
+        std::vector<std::string> othersFolders;
+        std::vector<std::string> gone;
+        std::vector<std::string> kept;
+    } cases[] = {
+        {"without a final backslash", WalkRoot + "\\Quenbrook\\Tessaly", {WalkRoot + "\\Kept"},
+         {WalkRoot + "\\Quenbrook"}, {WalkRoot + "\\Kept"}},
+        {"with a final backslash", WalkRoot + "\\Quenbrook\\Tessaly\\", {WalkRoot + "\\Kept"},
+         {WalkRoot + "\\Quenbrook"}, {WalkRoot + "\\Kept"}},
+        {"a parent holding another folder", WalkRoot + "\\Quenbrook\\Tessaly", {WalkRoot + "\\Quenbrook\\Other"},
+         {WalkRoot + "\\Quenbrook\\Tessaly"}, {WalkRoot + "\\Quenbrook\\Other"}},
+        {"at the top of the drive", WalkRoot, {}, {WalkRoot}, {"C:\\windows"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        CleanMachine();
+        FreeSetupContext(&context);
+        Build({TessalyRow()}, c.installFolder);
+        for (const std::string& folder : c.othersFolders)
+            MakeFolders(folder);
+        PlaceFiles(AllFilesCopied);
+
+        RollBack();
+
+        ExpectFiles(c.gone, false);
+        ExpectFiles(c.kept, true);
+    }
 }

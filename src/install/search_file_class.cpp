@@ -6,9 +6,11 @@
 #include "install/installed_program.h"
 #include "install/key_removal.h"
 
-// The keys below a class key that the registration makes, children first.
-static const char* const ClassKeyParts[] = {
-    "\\DefaultIcon", "\\shell\\open\\command", "\\shell\\open", "\\shell"};
+// The keys below a class key that hold its icon and its open command, and
+// all the keys the registration makes there, children first.
+static const char IconKeyPart[] = "\\DefaultIcon";
+static const char OpenCommandKeyPart[] = "\\shell\\open\\command";
+static const char* const ClassKeyParts[] = {IconKeyPart, OpenCommandKeyPart, "\\shell\\open", "\\shell"};
 
 // Item i's installed program between before and after, in size bytes; an
 // empty buffer when the program's path or the whole text does not fit.
@@ -92,8 +94,8 @@ void RegisterSearchFileClass(const SetupContext* context, const char* className,
         key.WriteString("NeverShowExt", "");
         SetEditFlag(key);
     }
-    WriteDefaultBelow(key, classKey, "\\DefaultIcon", iconText);
-    WriteDefaultBelow(key, classKey, "\\shell\\open\\command", openCommand);
+    WriteDefaultBelow(key, classKey, IconKeyPart, iconText);
+    WriteDefaultBelow(key, classKey, OpenCommandKeyPart, openCommand);
 }
 
 void RemoveSearchFileClass(const SetupContext* context, const char* className)
