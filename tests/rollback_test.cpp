@@ -899,4 +899,18 @@ TEST_F(RollbackTest, TheInstallFolderAndTheParentsItLeavesEmptyAreRemoved)
         ExpectFiles(c.gone, false);
         ExpectFiles(c.kept, true);
     }
+
+    // Without an install folder the file names would be taken in the
+    // current folder: nothing is taken from there.
+    CleanMachine();
+    FreeSetupContext(&context);
+    Build({TessalyRow()}, "");
+    MakeFolders(WalkRoot);
+    PutFile(WalkRoot + "\\Tessaly.exe", "the user's own");
+    char saved[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, saved);
+    ASSERT_TRUE(SetCurrentDirectoryA(WalkRoot.c_str()));
+    RollBack();
+    SetCurrentDirectoryA(saved);
+    EXPECT_TRUE(Exists(WalkRoot + "\\Tessaly.exe"));
 }
