@@ -1,7 +1,8 @@
 #pragma once
-// Runs independent checkers that live on the host (lnkinfo) from a test
-// program running under Wine. Both calls are Wine's own extensions, looked up
-// at run time; a test that needs them fails when they are missing.
+// Runs independent checkers that live on the host (lnkinfo, find, wineboot)
+// from a test program running under Wine, and maps paths between the two
+// sides. The calls are Wine's own extensions, looked up at run time; a test
+// that needs them fails when they are missing.
 #include <windows.h>
 #include <string>
 
@@ -20,6 +21,20 @@ inline std::string UnixPathOf(const std::string& windowsPath)
     std::string result = unixPath ? unixPath : "";
     HeapFree(GetProcessHeap(), 0, unixPath);
     return result;
+}
+
+// The Windows path of a Unix path; empty when Wine cannot map it.
+inline std::string WindowsPathOf(const std::string& unixPath)
+{
+    typedef WCHAR*(CDECL * ToDos)(const char*);
+    ToDos toDos = reinterpret_cast<ToDos>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_dos_file_name")));
+    WCHAR* wide = toDos ? toDos(unixPath.c_str()) : nullptr;
+    char path[MAX_PATH] = "";
+    if (wide && !WideCharToMultiByte(CP_ACP, 0, wide, -1, path, MAX_PATH, nullptr, nullptr))
+        path[0] = 0;
+    HeapFree(GetProcessHeap(), 0, wide);
+    return path;
 }
 
 // Runs a command line with the host's /bin/sh and waits for it; answers its

@@ -9,6 +9,7 @@
 #include "install/search_file_class.h"
 #include "install/taskbar.h"
 #include "install/uninstall_entry.h"
+#include "product_rows.h"
 #include "registry_probe.h"
 #include <gtest/gtest.h>
 #include <shlobj.h>
@@ -59,32 +60,6 @@ static const VersionExpectation* ExpectedForThisPrefix()
             return &v;
     }
     return nullptr;
-}
-
-// The product table's row as the program's start fills it in.
-static ProductItem TessalyRow()
-{
-    ProductItem row = ProductTable[0];
-    row.displayName = "Tessaly";
-    row.findMenuText = "&Email Addresses...";
-    row.searchMenuText = "For &Email Addresses...";
-    row.helpText = "Find email addresses on the Internet";
-    return row;
-}
-
-// A second product of the family, as a larger table would hold it.
-static ProductItem OtherRow()
-{
-    ProductItem row = TessalyRow();
-    row.displayName = "Other Finder";
-    row.settingsKey = "Other";
-    row.baseName = "Other";
-    row.exeName = "Other.exe";
-    row.uninstallerPath = "OtherUninstall.exe";
-    row.findMenuText = "&Other Things...";
-    row.searchMenuText = "For &Other Things...";
-    row.helpText = "Find other things";
-    return row;
 }
 
 static std::string FolderOfLength(size_t length)

@@ -2,7 +2,6 @@
 #include "foundation/paths.h"
 #include "foundation/text.h"
 
-static const char FamilyVersionPath[] = "Software\\Quenbrook\\Orvandel\\CurrentVersion";
 // The subkeys of the family's key named by the kinds Browser, Mailer, Updates.
 static const char* const FamilyParts[] = {"Browser", "Mailer", "Updates"};
 

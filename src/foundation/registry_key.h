@@ -17,6 +17,14 @@ enum RegistryLocation : BYTE {
     ClassesPath = 7,      // HKEY_CLASSES_ROOT, sub-path required
 };
 
+// The family's key, its version key and the maker's key above them. Under
+// HKEY_CURRENT_USER they hold the family's settings (the kinds 0 to 4); the
+// same paths under HKEY_LOCAL_MACHINE hold product keys that the install and
+// its removal take away.
+const char MakerKeyPath[] = "Software\\Quenbrook";
+const char FamilyKeyPath[] = "Software\\Quenbrook\\Orvandel";
+const char FamilyVersionPath[] = "Software\\Quenbrook\\Orvandel\\CurrentVersion";
+
 // Resolved registry paths, and registry texts read by callers, fit in this
 // many bytes, terminator included.
 const DWORD RegistryTextSize = 1024;

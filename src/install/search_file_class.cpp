@@ -4,6 +4,13 @@
 #include "foundation/registry_key.h"
 #include "foundation/text.h"
 #include "install/installed_program.h"
+#include "install/key_removal.h"
+
+// The keys below a class key that hold its icon and its open command, and
+// all the keys the registration makes there, children first.
+static const char IconKeyPart[] = "\\DefaultIcon";
+static const char OpenCommandKeyPart[] = "\\shell\\open\\command";
+static const char* const ClassKeyParts[] = {IconKeyPart, OpenCommandKeyPart, "\\shell\\open", "\\shell"};
 
 // Item i's installed program between before and after, in size bytes; an
 // empty buffer when the program's path or the whole text does not fit.
@@ -57,16 +64,26 @@ static void WriteDefaultBelow(RegistryKey& key, const char* classKey, const char
         key.WriteString(nullptr, text);
 }
 
+// The extension key "." + className and the class key className + "File" in
+// PathBufferSize buffers; false when either would not fit.
+static bool BuildClassKeyNames(const char* className, char* extension, char* classKey)
+{
+    extension[0] = '.';
+    extension[1] = 0;
+    classKey[0] = 0;
+    return AppendText(extension, PathBufferSize, className)
+        && AppendText(classKey, PathBufferSize, className)
+        && AppendText(classKey, PathBufferSize, "File");
+}
+
 void RegisterSearchFileClass(const SetupContext* context, const char* className,
                              const char* description, const char* iconText,
                              const char* openCommand)
 {
-    char extension[PathBufferSize] = ".";
-    char classKey[PathBufferSize] = "";
+    char extension[PathBufferSize];
+    char classKey[PathBufferSize];
     // Names that do not fit would name other keys: register nothing then.
-    if (!AppendText(extension, PathBufferSize, className)
-        || !AppendText(classKey, PathBufferSize, className)
-        || !AppendText(classKey, PathBufferSize, "File"))
+    if (!BuildClassKeyNames(className, extension, classKey))
         return;
     RegistryKey key(context->items[0].settingsKey);
     if (!key.Open(ClassesPath, extension, false))
@@ -77,6 +94,29 @@ void RegisterSearchFileClass(const SetupContext* context, const char* className,
         key.WriteString("NeverShowExt", "");
         SetEditFlag(key);
     }
-    WriteDefaultBelow(key, classKey, "\\DefaultIcon", iconText);
-    WriteDefaultBelow(key, classKey, "\\shell\\open\\command", openCommand);
+    WriteDefaultBelow(key, classKey, IconKeyPart, iconText);
+    WriteDefaultBelow(key, classKey, OpenCommandKeyPart, openCommand);
+}
+
+void RemoveSearchFileClass(const SetupContext* context, const char* className)
+{
+    char extension[PathBufferSize];
+    char ownClassKey[PathBufferSize];
+    if (!BuildClassKeyNames(className, extension, ownClassKey))
+        return;
+    RegistryKey key(context->items[0].settingsKey);
+    if (!key.Open(ClassesPath, extension, true))
+        return;
+    char classKey[PathBufferSize];
+    bool named = key.ReadString(nullptr, classKey, PathBufferSize);
+    key.Close();
+    if (named && lstrcmpiA(classKey, ownClassKey) == 0) {
+        for (const char* part : ClassKeyParts) {
+            char path[RegistryTextSize] = "";
+            if (AppendText(path, RegistryTextSize, classKey) && AppendText(path, RegistryTextSize, part))
+                DeleteKeyWithoutSubkeys(key, ClassesPath, path);
+        }
+        DeleteKeyWithoutSubkeys(key, ClassesPath, classKey);
+    }
+    DeleteKeyWithoutSubkeys(key, ClassesPath, extension);
 }

@@ -24,3 +24,12 @@ bool BuildSearchOpenCommand(const SetupContext* context, DWORD i, char* buffer);
 void RegisterSearchFileClass(const SetupContext* context, const char* className,
                              const char* description, const char* iconText,
                              const char* openCommand);
+
+// Undoes RegisterSearchFileClass: the class key's icon and open-command keys,
+// then the class key, then the extension key "." + className, children before
+// parents, none while it still holds a subkey. The class key is the one the
+// extension names, and it is only touched when it is the class key
+// RegisterSearchFileClass makes (className + "File"): an extension that now
+// names another program's class takes nothing of that class with it. Best
+// effort: nothing is reported.
+void RemoveSearchFileClass(const SetupContext* context, const char* className);
