@@ -27,6 +27,9 @@ foreach(source ${TEST_SOURCES})
     set(extra)
     if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/tests/${name}.rc)
         set(extra ${CMAKE_CURRENT_SOURCE_DIR}/tests/${name}.rc)
+        # A test's resources may include the program's payloads.
+        set_property(SOURCE ${extra} APPEND PROPERTY INCLUDE_DIRECTORIES ${PAYLOAD_DIR})
+        set_property(SOURCE ${extra} APPEND PROPERTY OBJECT_DEPENDS ${COMPRESSED_PAYLOADS})
     endif()
     add_executable(${suite}_tests ${source} ${extra})
     target_compile_options(${suite}_tests PRIVATE -Wall -Wextra -Werror)
@@ -64,7 +67,7 @@ foreach(version ${WINDOWS_VERSIONS})
         TIMEOUT 120)
 endforeach()
 
-# The free-space suite measures drives of known size: scripts/test-drives
+# The free-space and file-installation suites use drives of known size: scripts/test-drives
 # mounts them into each version's prefix before the suite and removes them
 # after it.
 foreach(version ${WINDOWS_VERSIONS})
@@ -75,6 +78,8 @@ foreach(version ${WINDOWS_VERSIONS})
         ENVIRONMENT TESSALY_BUILD=${CMAKE_BINARY_DIR})
     set_tests_properties(test-drives-unmount@${version} PROPERTIES
         FIXTURES_CLEANUP test-drives-${version} ENVIRONMENT TESSALY_BUILD=${CMAKE_BINARY_DIR})
-    set_tests_properties(free_space@${version} PROPERTIES
-        FIXTURES_REQUIRED "wine-${version};test-drives-${version}")
+    foreach(suite free_space install_files)
+        set_tests_properties(${suite}@${version} PROPERTIES
+            FIXTURES_REQUIRED "wine-${version};test-drives-${version}")
+    endforeach()
 endforeach()
