@@ -56,3 +56,11 @@ void DeleteMatchingFiles(const char* folder, const char* pattern)
     } while (FindNextFileA(find, &entry));
     FindClose(find);
 }
+
+DWORD ShortPathOf(const char* path, char* buffer)
+{
+    DWORD length = GetShortPathNameA(path, buffer, PathBufferSize);
+    // A length of PathBufferSize or more is the size the buffer lacked: the
+    // buffer then holds no short path.
+    return length < PathBufferSize ? length : 0;
+}

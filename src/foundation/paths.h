@@ -18,3 +18,7 @@ bool GetSetupTempFolder(char* buffer, DWORD size);
 
 // Deletes every file in folder that matches pattern; reports nothing.
 void DeleteMatchingFiles(const char* folder, const char* pattern);
+
+// The short (8.3) form of an existing path in a PathBufferSize buffer;
+// answers its length, or 0 when there is none or it does not fit.
+DWORD ShortPathOf(const char* path, char* buffer);

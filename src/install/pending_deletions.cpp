@@ -4,6 +4,7 @@
 #include "foundation/registry_key.h"
 #include "foundation/text.h"
 #include "foundation/windows_version.h"
+#include "install/wininit_file.h"
 
 // A wininit.ini line is judged by its first LineBufferSize - 1 characters:
 // the key and the path, which come first, fit well within them.
@@ -24,10 +25,8 @@ static bool NamesFile(const char* file, const char* text, bool shortForm)
     if (!shortForm)
         return FindText(text, file) != nullptr;
     char shortPath[PathBufferSize];
-    DWORD length = GetShortPathNameA(file, shortPath, PathBufferSize);
-    // A length of PathBufferSize or more is the size the buffer lacked: the
-    // buffer then holds no short path.
-    if (length == 0 || length >= PathBufferSize)
+    DWORD length = ShortPathOf(file, shortPath);
+    if (length == 0)
         return false;
     // Stops at the first difference, so a shorter text ends the comparison
     // at its terminator.
@@ -115,14 +114,9 @@ static bool BlankBytes(HANDLE file, DWORD start, DWORD end)
 // moves.
 static void CancelWininitDeletions(const SetupContext* context)
 {
-    char path[PathBufferSize] = "";
-    DWORD length = GetWindowsDirectoryA(path, PathBufferSize);
-    if (length == 0 || length >= PathBufferSize || !JoinPathPart(path, PathBufferSize, "wininit.ini"))
-        return;
     // Unshared for the whole scan: no other writer changes the file between
     // the reading of a line and its blanking.
-    HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = OpenWininitFile();
     if (file == INVALID_HANDLE_VALUE)
         return;
     char line[LineBufferSize];

@@ -3,6 +3,7 @@
 #include "foundation/paths.h"
 #include "foundation/text.h"
 #include "foundation/windows_version.h"
+#include "install/wininit_file.h"
 
 static const char WininitName[] = "wininit.ini";
 
@@ -18,8 +19,7 @@ bool ScheduleDeletion(const char* path, const char* wininitKey)
         return false;
     }
     char shortPath[PathBufferSize];
-    DWORD length = GetShortPathNameA(path, shortPath, PathBufferSize);
-    if (length == 0 || length >= PathBufferSize)
+    if (!ShortPathOf(path, shortPath))
         return false;
     return WritePrivateProfileStringA("Rename", wininitKey, shortPath, WininitName) != FALSE;
 }
@@ -55,15 +55,8 @@ static bool TurnKeysIntoNul(char* text, DWORD size)
 
 void PatchWininitKeys()
 {
-    char path[PathBufferSize];
-    DWORD length = GetWindowsDirectoryA(path, PathBufferSize);
-    if (length == 0 || length >= PathBufferSize || !JoinPathPart(path, PathBufferSize, WininitName))
-        return;
-    // Opened without sharing, so that nobody writes the file between the
-    // read and the write back. A missing file has no key to patch and is not
-    // made here.
-    HANDLE file = CreateFileA(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    // A missing file has no key to patch.
+    HANDLE file = OpenWininitFile();
     if (file == INVALID_HANDLE_VALUE)
         return;
     DWORD size = GetFileSize(file, nullptr);

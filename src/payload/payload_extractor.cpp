@@ -42,7 +42,7 @@ static bool PathForExpansion(const char* path, char* fitted)
         lstrcpynA(fitted, path, OFS_MAXPATHNAME);
         return true;
     }
-    DWORD length = GetShortPathNameA(path, shortPath, PathBufferSize);
+    DWORD length = ShortPathOf(path, shortPath);
     if (length == 0 || length >= OFS_MAXPATHNAME)
         return false;
     lstrcpynA(fitted, shortPath, OFS_MAXPATHNAME);
