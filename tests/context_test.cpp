@@ -2,33 +2,10 @@
 #include "core/setup_context.h"
 #include "foundation/memory.h"
 #include "foundation/paths.h"
+#include "product_rows.h"
+#include "test_files.h"
 #include <gtest/gtest.h>
 #include <string>
-
-static std::string SystemFolder()
-{
-    char folder[MAX_PATH];
-    GetSystemDirectoryA(folder, MAX_PATH);
-    return folder;
-}
-
-static std::string WindowsFolder()
-{
-    char folder[MAX_PATH];
-    GetWindowsDirectoryA(folder, MAX_PATH);
-    return folder;
-}
-
-// The product table's row as the program's start fills it in.
-static ProductItem StartRow()
-{
-    ProductItem row = ProductTable[0];
-    row.displayName = "Tessaly";
-    row.findMenuText = "&Email Addresses...";
-    row.searchMenuText = "For &Email Addresses...";
-    row.helpText = "Find email addresses on the Internet";
-    return row;
-}
 
 class ContextTest : public testing::Test {
 protected:
@@ -54,7 +31,7 @@ TEST(ContextAccessors, AnswerEmptyTextsWithoutAContext)
 
 TEST_F(ContextTest, BuiltFromTheProductTable)
 {
-    ProductItem row = StartRow();
+    ProductItem row = TessalyRow();
     ASSERT_EQ(BuildSetupContext(&context, "Tessaly", row.baseName, &row, 1, RGB(90, 174, 214),
                                 RGB(165, 231, 255)),
               &context);
@@ -102,7 +79,7 @@ TEST_F(ContextTest, BuiltFromTheProductTable)
 
 TEST_F(ContextTest, KeepsTheRowsInTableOrderWithEveryItemSelected)
 {
-    ProductItem rows[2] = {StartRow(), StartRow()};
+    ProductItem rows[2] = {TessalyRow(), TessalyRow()};
     rows[1].settingsKey = "Second";
     rows[1].baseName = "Other";
     rows[1].uninstallerPath = "OtherUninstall.exe";
@@ -118,7 +95,7 @@ TEST_F(ContextTest, KeepsTheRowsInTableOrderWithEveryItemSelected)
 
 TEST_F(ContextTest, InstallPathOfSharesOneBufferBetweenCalls)
 {
-    ProductItem row = StartRow();
+    ProductItem row = TessalyRow();
     BuildSetupContext(&context, "Tessaly", "Tessaly", &row, 1, 0, 0);
     context.items[0].installFolder = static_cast<char*>(MemAlloc(PathBufferSize));
     lstrcpyA(context.items[0].installFolder, "C:\\Program Files\\Quenbrook\\Tessaly");
@@ -135,7 +112,7 @@ TEST_F(ContextTest, InstallPathOfSharesOneBufferBetweenCalls)
 
 TEST_F(ContextTest, InstallPathOfNeverGrowsPastAPathBuffer)
 {
-    ProductItem row = StartRow();
+    ProductItem row = TessalyRow();
     BuildSetupContext(&context, "Tessaly", "Tessaly", &row, 1, 0, 0);
     context.items[0].installFolder = static_cast<char*>(MemAlloc(PathBufferSize));
     for (size_t length : {247u, 248u, 259u}) {

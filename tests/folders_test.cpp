@@ -1,5 +1,6 @@
 #include "foundation/paths.h"
 #include "payload/folders.h"
+#include "test_files.h"
 #include <shlobj.h>
 #include <gtest/gtest.h>
 #include <filesystem>
@@ -12,11 +13,9 @@ class FoldersTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        base = std::string(temp) + "folders-test-" + std::to_string(GetCurrentProcessId()) + "-"
+        base = TempFolder() + "folders-test-" + std::to_string(GetCurrentProcessId()) + "-"
             + testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::filesystem::remove_all(base);
+        RemoveTree(base);
         ASSERT_TRUE(CreateDirectoryA(base.c_str(), nullptr)) << base;
         GetCurrentDirectoryA(MAX_PATH, startFolder);
         ASSERT_TRUE(SetCurrentDirectoryA(base.c_str()));
@@ -24,7 +23,7 @@ protected:
     void TearDown() override
     {
         SetCurrentDirectoryA(startFolder);
-        std::filesystem::remove_all(base);
+        RemoveTree(base);
     }
 
     // Everything below the test's folder, as paths relative to it.
@@ -35,28 +34,16 @@ protected:
             entries.insert(std::filesystem::relative(entry.path(), base).string());
         return entries;
     }
+    // A new file: one that was there already fails the test.
     void MakeFile(const std::string& relative, const char* text)
     {
         std::string path = base + "\\" + relative;
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE) << path;
-        DWORD written;
-        WriteFile(file, text, lstrlenA(text), &written, nullptr);
-        CloseHandle(file);
+        ASSERT_FALSE(FileExists(path)) << path;
+        ASSERT_TRUE(WriteWholeFile(path, text)) << path;
     }
     std::string FileText(const std::string& relative) const
     {
-        char text[256] = "";
-        std::string path = base + "\\" + relative;
-        HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE)
-            return "(missing)";
-        DWORD read = 0;
-        ReadFile(file, text, sizeof text - 1, &read, nullptr);
-        CloseHandle(file);
-        return std::string(text, read);
+        return ReadWholeFile(base + "\\" + relative);
     }
 
     std::string base;

@@ -2,6 +2,7 @@
 #include "core/title_format.h"
 #include "foundation/memory.h"
 #include "foundation/placeholder_format.h"
+#include "guarded_buffer.h"
 #include <gtest/gtest.h>
 #include <string>
 
@@ -73,25 +74,8 @@ TEST(FormatPlaceholders, ReturnsANewCopyOfAPlainTemplate)
     EXPECT_EQ(TakeText(text), pattern);
 }
 
-// A 1024-byte destination as the callers have, poisoned, with guard bytes.
-struct GuardedText {
-    char text[1024];
-    unsigned char guard[16];
-
-    GuardedText()
-    {
-        FillBytes(text, 0xFF, sizeof text);
-        FillBytes(guard, 0xBD, sizeof guard);
-    }
-    bool GuardIntact() const
-    {
-        for (unsigned char g : guard) {
-            if (g != 0xBD)
-                return false;
-        }
-        return true;
-    }
-};
+// A 1024-byte destination as the callers have.
+using GuardedText = GuardedBuffer<1024>;
 
 TEST(FormatPlaceholdersInto, LeavesWhatFormatPlaceholdersReturns)
 {

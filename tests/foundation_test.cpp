@@ -2,29 +2,13 @@
 #include "foundation/paths.h"
 #include "foundation/text.h"
 #include "foundation/windows_version.h"
+#include "guarded_buffer.h"
+#include "test_files.h"
 #include <gtest/gtest.h>
 #include <string>
 
-// A 260-byte path buffer with guard bytes behind it: a write past its end shows.
-struct GuardedPath {
-    char path[PathBufferSize];
-    unsigned char guard[16];
-
-    explicit GuardedPath(const std::string& text)
-    {
-        FillBytes(path, 0xFF, sizeof path);
-        FillBytes(guard, 0xBD, sizeof guard);
-        lstrcpynA(path, text.c_str(), PathBufferSize);
-    }
-    bool GuardIntact() const
-    {
-        for (unsigned char g : guard) {
-            if (g != 0xBD)
-                return false;
-        }
-        return true;
-    }
-};
+// A 260-byte path buffer.
+using GuardedPath = GuardedBuffer<PathBufferSize>;
 
 TEST(CharacterClasses, EachClassHoldsExactlyItsCharacters)
 {
@@ -132,8 +116,8 @@ TEST(AppendPathPart, JoinsWithExactlyOneBackslash)
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << '"' << c.path << "\" + \"" << c.part << '"');
         GuardedPath buffer(c.path);
-        EXPECT_EQ(AppendPathPart(buffer.path, c.part), buffer.path);
-        EXPECT_STREQ(buffer.path, c.expected);
+        EXPECT_EQ(AppendPathPart(buffer.text, c.part), buffer.text);
+        EXPECT_STREQ(buffer.text, c.expected);
         EXPECT_TRUE(buffer.GuardIntact());
     }
 }
@@ -156,10 +140,10 @@ TEST(AppendPathPart, AJoinThatWouldNotFitLeavesThePathUnchanged)
         std::string folder = "C:\\" + std::string(c.folderLength - 3, 'f');
         std::string expected = c.fits ? folder + "\\" + c.part : folder;
         GuardedPath joined(folder), appended(folder);
-        EXPECT_EQ(JoinPathPart(joined.path, PathBufferSize, c.part), c.fits);
-        AppendPathPart(appended.path, c.part);
-        EXPECT_EQ(std::string(joined.path), expected);
-        EXPECT_EQ(std::string(appended.path), expected);
+        EXPECT_EQ(JoinPathPart(joined.text, PathBufferSize, c.part), c.fits);
+        AppendPathPart(appended.text, c.part);
+        EXPECT_EQ(std::string(joined.text), expected);
+        EXPECT_EQ(std::string(appended.text), expected);
         EXPECT_TRUE(joined.GuardIntact());
         EXPECT_TRUE(appended.GuardIntact());
     }
@@ -181,34 +165,33 @@ TEST(AppendText, AppendsOnlyWhatFitsWhole)
         SCOPED_TRACE(testing::Message() << c.length << " + \"" << c.text << '"');
         std::string start(c.length, 'p');
         GuardedPath buffer(start);
-        EXPECT_EQ(AppendText(buffer.path, PathBufferSize, c.text), c.fits);
-        EXPECT_EQ(std::string(buffer.path), c.fits ? start + c.text : start);
+        EXPECT_EQ(AppendText(buffer.text, PathBufferSize, c.text), c.fits);
+        EXPECT_EQ(std::string(buffer.text), c.fits ? start + c.text : start);
         EXPECT_TRUE(buffer.GuardIntact());
     }
 }
 
 TEST(GetSetupTempFolder, IsTheTemporaryFolderWithTheSetupsSubfolder)
 {
-    char temp[MAX_PATH];
-    ASSERT_NE(GetTempPathA(MAX_PATH, temp), 0u);
+    const std::string temp = TempFolder();
+    ASSERT_FALSE(temp.empty());
     GuardedPath buffer("");
-    ASSERT_TRUE(GetSetupTempFolder(buffer.path, PathBufferSize));
-    EXPECT_EQ(std::string(buffer.path), std::string(temp) + "quenbrook");
+    ASSERT_TRUE(GetSetupTempFolder(buffer.text, PathBufferSize));
+    EXPECT_EQ(std::string(buffer.text), temp + "quenbrook");
     EXPECT_TRUE(buffer.GuardIntact());
 }
 
 TEST(GetSetupTempFolder, FailsWithoutOverrunWhenTheBufferIsTooSmall)
 {
-    char temp[MAX_PATH];
-    DWORD length = GetTempPathA(MAX_PATH, temp);
+    DWORD length = TempFolder().size();
     // Room for the temporary folder, but not for "quenbrook" behind it; then
     // not even for the temporary folder.
     for (DWORD size : {length + 5, length}) {
         SCOPED_TRACE(testing::Message() << "buffer of " << size << " bytes");
         GuardedPath buffer("");
-        EXPECT_FALSE(GetSetupTempFolder(buffer.path, size));
+        EXPECT_FALSE(GetSetupTempFolder(buffer.text, size));
         for (DWORD i = size; i < PathBufferSize; i++)
-            ASSERT_EQ(static_cast<unsigned char>(buffer.path[i]), 0xFF) << "written at " << i;
+            ASSERT_EQ(static_cast<unsigned char>(buffer.text[i]), 0xFF) << "written at " << i;
     }
 }
 
@@ -216,9 +199,7 @@ class DeleteMatchingFilesTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        char temp[MAX_PATH];
-        GetTempPathA(MAX_PATH, temp);
-        folder = std::string(temp) + "delete-matching-" + std::to_string(GetCurrentProcessId());
+        folder = TempFolder() + "delete-matching-" + std::to_string(GetCurrentProcessId());
         ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
     }
     void TearDown() override
@@ -228,16 +209,15 @@ protected:
         RemoveDirectoryA((folder + "\\sub.tmp").c_str());
         RemoveDirectoryA(folder.c_str());
     }
+    // A new, empty file: one that was there already fails the test.
     void MakeFile(const char* name)
     {
-        HANDLE file = CreateFileA((folder + "\\" + name).c_str(), GENERIC_WRITE, 0, nullptr,
-                                  CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE) << name;
-        CloseHandle(file);
+        ASSERT_FALSE(Exists(name)) << name;
+        ASSERT_TRUE(WriteWholeFile(folder + "\\" + name, "")) << name;
     }
     bool Exists(const char* name) const
     {
-        return GetFileAttributesA((folder + "\\" + name).c_str()) != INVALID_FILE_ATTRIBUTES;
+        return FileExists(folder + "\\" + name);
     }
     std::string folder;
 };

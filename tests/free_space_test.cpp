@@ -1,6 +1,7 @@
 #include "core/setup_context.h"
 #include "foundation/windows_version.h"
 #include "payload/free_space.h"
+#include "test_files.h"
 #include <gtest/gtest.h>
 #include <string>
 
@@ -129,12 +130,7 @@ TEST_F(SmallDriveTest, ExactlyEnoughAndOneByteShort)
     EXPECT_FALSE(RequiredBytes(false) > FreeBytesOnDrive("S:\\Tessaly"));
 
     const char file[] = "S:\\one byte";
-    HANDLE handle = CreateFileA(file, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                nullptr);
-    ASSERT_NE(handle, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    EXPECT_TRUE(WriteFile(handle, "x", 1, &written, nullptr));
-    CloseHandle(handle);
+    ASSERT_TRUE(WriteWholeFile(file, "x"));
     EXPECT_TRUE(RequiredBytes(false) > FreeBytesOnDrive("S:\\Tessaly"));
     EXPECT_LT(FreeBytesOnDrive("S:\\Tessaly"), SmallDriveBytes);
     DeleteFileA(file);

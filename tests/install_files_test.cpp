@@ -56,25 +56,6 @@ protected:
         DeleteFileA(context.extensionDllPath);
         DeleteFileA(context.items[0].uninstallerPath);
     }
-    static void RemoveTree(const std::string& folder)
-    {
-        WIN32_FIND_DATAA entry;
-        HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
-        if (find != INVALID_HANDLE_VALUE) {
-            do {
-                std::string name = entry.cFileName;
-                if (name == "." || name == "..")
-                    continue;
-                if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                    RemoveTree(folder + "\\" + name);
-                else
-                    DeleteFileA((folder + "\\" + name).c_str());
-            } while (FindNextFileA(find, &entry));
-            FindClose(find);
-        }
-        RemoveDirectoryA(folder.c_str());
-    }
-
     // Runs the step with a progress dialog whose range is five steps; answers
     // the bar's final position.
     bool Install(int* position = nullptr, std::vector<std::string>* events = nullptr)

@@ -3,48 +3,15 @@
 #include "foundation/paths.h"
 #include "payload/payload_extractor.h"
 #include "payload_fixtures.h"
+#include "test_files.h"
 #include <gtest/gtest.h>
 #include <shellapi.h>
-#include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
 
 const char SampleText[] = "This is sample content.\n";
 const char MagicAndMode[] = "SZDD\x88\xF0\x27\x33" "A";
-
-static std::string ReadWholeFile(const std::string& path)
-{
-    std::string bytes;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return bytes;
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0)
-        bytes.append(buffer, read);
-    CloseHandle(file);
-    return bytes;
-}
-
-static bool WriteWholeFile(const std::string& path, const std::string& bytes)
-{
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    bool complete = WriteFile(file, bytes.data(), bytes.size(), &written, nullptr) &&
-                    written == bytes.size();
-    CloseHandle(file);
-    return complete;
-}
-
-static bool FileExists(const std::string& path)
-{
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
 
 // Names in folder, "." and ".." left out.
 static std::vector<std::string> FilesIn(const std::string& folder)
@@ -61,38 +28,6 @@ static std::vector<std::string> FilesIn(const std::string& folder)
     } while (FindNextFileA(find, &entry));
     FindClose(find);
     return names;
-}
-
-// Makes folder and every missing folder above it.
-static bool CreateFolders(const std::string& folder)
-{
-    for (size_t end = folder.find('\\', 3); end != std::string::npos; end = folder.find('\\', end + 1))
-        CreateDirectoryA(folder.substr(0, end).c_str(), nullptr);
-    return CreateDirectoryA(folder.c_str(), nullptr) != FALSE;
-}
-
-static void RemoveTree(const std::string& folder)
-{
-    for (const std::string& name : FilesIn(folder)) {
-        std::string path = folder + "\\" + name;
-        if (GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_DIRECTORY)
-            RemoveTree(path);
-        else
-            DeleteFileA(path.c_str());
-    }
-    RemoveDirectoryA(folder.c_str());
-}
-
-// The build folder (a Unix path in TESSALY_BUILD) as Wine shows it.
-static std::string BuildFolder()
-{
-    const char* unixPath = std::getenv("TESSALY_BUILD");
-    std::string path = std::string("Z:") + (unixPath ? unixPath : "");
-    for (char& c : path) {
-        if (c == '/')
-            c = '\\';
-    }
-    return path;
 }
 
 static std::string LittleEndian(DWORD value)
@@ -122,9 +57,9 @@ class PayloadTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        char base[MAX_PATH];
-        ASSERT_NE(GetTempPathA(MAX_PATH, base), 0u);
-        root = std::string(base) + "payload-test-" + std::to_string(GetCurrentProcessId());
+        const std::string base = TempFolder();
+        ASSERT_FALSE(base.empty());
+        root = base + "payload-test-" + std::to_string(GetCurrentProcessId());
         RemoveTree(root);
         temp = root + "\\temp";
         out = root + "\\out";

@@ -5,10 +5,9 @@
 #include "host_command.h"
 #include "install/pending_deletions.h"
 #include "registry_probe.h"
+#include "test_files.h"
 #include <gtest/gtest.h>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -17,13 +16,6 @@ static const std::string RenameOperationsKey = SessionManager + "\\FileRenameOpe
 static const wchar_t PendingValue[] = L"PendingFileRenameOperations";
 // Another program's files, whose pending operations must survive.
 static const std::string OtherFolder = "C:\\pending-deletions-test";
-
-static std::string WindowsFolder()
-{
-    char folder[MAX_PATH];
-    GetWindowsDirectoryA(folder, MAX_PATH);
-    return folder;
-}
 
 static std::string ShortPathOf(const std::string& path)
 {
@@ -57,33 +49,15 @@ struct FileState {
 
 static FileState ReadFileState(const std::string& path)
 {
-    FileState state;
-    std::ifstream in(path, std::ios::binary);
-    if (in) {
-        state.found = true;
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        state.bytes = bytes.str();
-    }
-    return state;
-}
-
-static void WriteFileBytes(const std::string& path, const std::string& bytes)
-{
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+    return {FileExists(path), ReadWholeFile(path)};
 }
 
 static void RestoreFile(const std::string& path, const FileState& state)
 {
     if (state.found)
-        WriteFileBytes(path, state.bytes);
+        WriteWholeFile(path, state.bytes);
     else
         DeleteFileA(path.c_str());
-}
-
-static bool FileExists(const std::string& path)
-{
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 // Registry data as stored, read and written through the wide calls: the
@@ -190,7 +164,7 @@ protected:
             savedFiles.push_back(ReadFileState(path));
         for (const std::string& path : {uninstaller, library}) {
             if (!FileExists(path))
-                WriteFileBytes(path, "stand-in");
+                WriteWholeFile(path, "stand-in");
         }
         savedPending = ReadWide(SessionManager, PendingValue);
         renameKeyExisted = probe::KeyExists(HKEY_LOCAL_MACHINE, RenameOperationsKey);
@@ -218,8 +192,8 @@ protected:
     void MakeOtherFiles()
     {
         CreateDirectoryA(OtherFolder.c_str(), nullptr);
-        WriteFileBytes(OtherFolder + "\\old.txt", "old");
-        WriteFileBytes(OtherFolder + "\\a.txt", "a");
+        WriteWholeFile(OtherFolder + "\\old.txt", "old");
+        WriteWholeFile(OtherFolder + "\\a.txt", "a");
     }
 
     // What a restart does, carried out by Wine's own start-up program from
@@ -347,10 +321,10 @@ TEST_F(PendingDeletionsTest, WininitLinesOfTheInstalledFilesAreBlankedInPlace)
         {"last line without a line break", "NUL=" + u, true, ""},
     };
     const std::string before = Joined(lines, false);
-    WriteFileBytes(wininit, before);
+    WriteWholeFile(wininit, before);
     CancelPendingDeletions(&context);
 
-    const std::string after = ReadFileState(wininit).bytes;
+    const std::string after = ReadWholeFile(wininit);
     const std::string expected = Joined(lines, true);
     ASSERT_EQ(after.size(), before.size());
     size_t at = 0;
@@ -381,9 +355,9 @@ TEST_F(PendingDeletionsTest, TinyOrMissingWininitFilesAreScannedWithinTheirBytes
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        WriteFileBytes(wininit, c.before);
+        WriteWholeFile(wininit, c.before);
         CancelPendingDeletions(&context);
-        EXPECT_EQ(ReadFileState(wininit).bytes, c.after);
+        EXPECT_EQ(ReadWholeFile(wininit), c.after);
     }
 
     // Without a wininit.ini there is nothing to do, and none is made.
@@ -408,7 +382,7 @@ TEST_F(PendingDeletionsTest, AfterTheCleanupARestartKeepsTheInstalledFilesOn9x)
     const std::string other = ShortPathOf(OtherFolder + "\\old.txt");
     ASSERT_FALSE(other.empty());
     WriteWide(SessionManager, PendingValue, probe::Missing());
-    WriteFileBytes(wininit, "[Rename]\r\nNUL=" + shortUninstaller + "\r\nNUL=" + other + "\r\nNUL=" + shortLibrary + "\r\n");
+    WriteWholeFile(wininit, "[Rename]\r\nNUL=" + shortUninstaller + "\r\nNUL=" + other + "\r\nNUL=" + shortLibrary + "\r\n");
     CancelPendingDeletions(&context);
     ASSERT_EQ(Restart(), 0) << "wineboot -r";
     EXPECT_TRUE(FileExists(uninstaller));
@@ -441,13 +415,13 @@ TEST_F(PendingDeletionsTest, ScheduledDeletionsOfTheInstalledFilesAreTakenOutOnN
 
     // wininit.ini belongs to the 9x family: a matching line stays.
     const std::string wininitText = "[Rename]\r\nNUL=" + shortLibrary + "\r\n";
-    WriteFileBytes(wininit, wininitText);
+    WriteWholeFile(wininit, wininitText);
 
     CancelPendingDeletions(&context);
     const probe::Value after = ReadWide(SessionManager, PendingValue);
     EXPECT_TRUE(SameValue(after, probe::Stored(REG_MULTI_SZ, Utf16(theirs1 + theirs2 + L'\0'))));
     EXPECT_EQ(before.bytes.size() - after.bytes.size(), (ours1.size() + ours2.size()) * sizeof(wchar_t));
-    EXPECT_EQ(ReadFileState(wininit).bytes, wininitText);
+    EXPECT_EQ(ReadWholeFile(wininit), wininitText);
     DeleteFileA(wininit.c_str());
 
     ASSERT_EQ(Restart(), 0) << "wineboot -r";

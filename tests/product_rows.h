@@ -1,8 +1,13 @@
 #pragma once
 // Product rows for tests: the built-in table's row as the program's start
 // fills it in, and a second product of the family as a larger table would
-// hold it.
+// hold it; and a context built from rows as the install steps see it.
 #include "core/product_table.h"
+#include "core/setup_context.h"
+#include "foundation/memory.h"
+#include "foundation/paths.h"
+#include <string>
+#include <vector>
 
 inline ProductItem TessalyRow()
 {
@@ -26,4 +31,15 @@ inline ProductItem OtherRow()
     row.searchMenuText = "For &Other Things...";
     row.helpText = "Find other things";
     return row;
+}
+
+// Builds context from rows, with folder as every item's install folder.
+inline void BuildInstallContext(SetupContext* context, const std::vector<ProductItem>& rows,
+                                const std::string& folder)
+{
+    BuildSetupContext(context, "Tessaly", "Tessaly", rows.data(), static_cast<DWORD>(rows.size()), 0, 0);
+    for (DWORD i = 0; i < context->itemCount; i++) {
+        context->items[i].installFolder = static_cast<char*>(MemAlloc(PathBufferSize));
+        lstrcpynA(context->items[i].installFolder, folder.c_str(), PathBufferSize);
+    }
 }

@@ -3,6 +3,7 @@
 #include "foundation/memory.h"
 #include "foundation/paths.h"
 #include "foundation/text.h"
+#include "guarded_buffer.h"
 #include "host_command.h"
 #include "install/desktop_shortcuts.h"
 #include "install/find_extension.h"
@@ -11,10 +12,10 @@
 #include "install/uninstall_entry.h"
 #include "product_rows.h"
 #include "registry_probe.h"
+#include "test_files.h"
 #include <gtest/gtest.h>
 #include <shlobj.h>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,20 +26,6 @@ static const std::string FindKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion
 static const std::string ApprovedKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved";
 static const std::string UninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 static const std::string DefaultFolder = "C:\\Program Files\\Quenbrook\\Tessaly";
-
-static std::string WindowsFolder()
-{
-    char folder[MAX_PATH];
-    GetWindowsDirectoryA(folder, MAX_PATH);
-    return folder;
-}
-
-static std::string SystemFolder()
-{
-    char folder[MAX_PATH];
-    GetSystemDirectoryA(folder, MAX_PATH);
-    return folder;
-}
 
 // What the registrations look like under the Windows version of the prefix.
 struct VersionExpectation {
@@ -93,15 +80,6 @@ protected:
         probe::DeleteValue(HKEY_LOCAL_MACHINE, ApprovedKey, Clsid.c_str());
     }
 
-    void Build(const std::vector<ProductItem>& rows, const std::string& folder)
-    {
-        BuildSetupContext(&context, "Tessaly", "Tessaly", rows.data(), static_cast<DWORD>(rows.size()), 0, 0);
-        for (DWORD i = 0; i < context.itemCount; i++) {
-            context.items[i].installFolder = static_cast<char*>(MemAlloc(PathBufferSize));
-            lstrcpynA(context.items[i].installFolder, folder.c_str(), PathBufferSize);
-        }
-    }
-
     // The registrations in the order and with the texts of a real install.
     void Register()
     {
@@ -144,7 +122,7 @@ TEST_F(RegistrationTest, OneProductIsRegisteredValueByValue)
     const VersionExpectation* version = ExpectedForThisPrefix();
     if (!version)
         GTEST_SKIP() << "not started for a particular Windows version";
-    Build({TessalyRow()}, DefaultFolder);
+    BuildInstallContext(&context, {TessalyRow()}, DefaultFolder);
     Register();
 
     const std::string program = DefaultFolder + "\\Tessaly.exe";
@@ -188,7 +166,7 @@ TEST_F(RegistrationTest, EditFlagsGainTheirBitAndKeepTheRest)
         {"a 32-bit number", true, REG_DWORD, "\x78\x56\x34\x12", "\x78\x56\x35\x12"},
         {"two binary bytes", true, REG_BINARY, std::string("\2\0", 2), std::string("\2\0\1\0", 4)},
     };
-    Build({TessalyRow()}, DefaultFolder);
+    BuildInstallContext(&context, {TessalyRow()}, DefaultFolder);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         probe::DeleteTree(HKEY_CLASSES_ROOT, "TessalySearchFile");
@@ -206,7 +184,7 @@ TEST_F(RegistrationTest, TwoSelectedItemsEachGetTheirEntriesAndTheSharedOnesAreM
     const VersionExpectation* version = ExpectedForThisPrefix();
     if (!version)
         GTEST_SKIP() << "not started for a particular Windows version";
-    Build({TessalyRow(), OtherRow()}, DefaultFolder);
+    BuildInstallContext(&context, {TessalyRow(), OtherRow()}, DefaultFolder);
     Register();
 
     ExpectEntries({
@@ -236,27 +214,6 @@ TEST_F(RegistrationTest, TwoSelectedItemsEachGetTheirEntriesAndTheSharedOnesAreM
     EXPECT_FALSE(probe::KeyExists(HKEY_CLASSES_ROOT, ".TessalySearch"));
 }
 
-// A buffer of a fixed size with guard bytes behind it.
-template <DWORD Size>
-struct Guarded {
-    char text[Size];
-    unsigned char guard[16];
-
-    Guarded()
-    {
-        FillBytes(text, 0xFF, sizeof text);
-        FillBytes(guard, 0xBD, sizeof guard);
-    }
-    bool GuardIntact() const
-    {
-        for (unsigned char g : guard) {
-            if (g != 0xBD)
-                return false;
-        }
-        return true;
-    }
-};
-
 // Texts that do not fit their buffers are left out, never stored cut and
 // never written past their buffers. The program's path is the folder, a
 // backslash and "Tessaly.exe" (12 characters more than the folder).
@@ -273,7 +230,7 @@ TEST_F(RegistrationTest, LongInstallFoldersLeaveOutWhatDoesNotFit)
         {248, false, false},
         {259, false, false},  // the longest folder there is
     };
-    Build({TessalyRow()}, DefaultFolder);
+    BuildInstallContext(&context, {TessalyRow()}, DefaultFolder);
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "install folder of " << c.folderLength << " characters");
         RemoveRegistrations();
@@ -281,8 +238,8 @@ TEST_F(RegistrationTest, LongInstallFoldersLeaveOutWhatDoesNotFit)
         lstrcpyA(context.items[0].installFolder, folder.c_str());
         std::string program = folder + "\\Tessaly.exe";
 
-        Guarded<SearchIconTextSize> icon;
-        Guarded<SearchOpenCommandSize> command;
+        GuardedBuffer<SearchIconTextSize> icon;
+        GuardedBuffer<SearchOpenCommandSize> command;
         EXPECT_EQ(BuildSearchIconText(&context, 0, icon.text), c.iconFits);
         EXPECT_EQ(std::string(icon.text), c.iconFits ? program + ",-10000" : "");
         EXPECT_TRUE(icon.GuardIntact());
@@ -357,32 +314,26 @@ TEST_F(RegistrationTest, DesktopShortcutPointsAtTheInstalledProgram)
     const char* version = std::getenv("TESSALY_EXPECTED_WINDOWS");
     std::string suffix = version ? version : "any";
     std::string displayName = "Tessaly shortcut test " + suffix;
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    std::string folder = std::string(temp) + "Tessaly shortcut target " + suffix;
+    std::string folder = TempFolder() + "Tessaly shortcut target " + suffix;
     std::string program = folder + "\\Tessaly.exe";
     std::string link = DesktopFolder() + "\\" + displayName + ".LNK";
-    std::string report = std::string(temp) + "lnkinfo-" + suffix + ".txt";
+    std::string report = TempFolder() + "lnkinfo-" + suffix + ".txt";
     Leftovers leftovers{{link, program, report}, {folder}};
     CreateDirectoryA(folder.c_str(), nullptr);
-    HANDLE file = CreateFileA(program.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    CloseHandle(file);
+    ASSERT_TRUE(WriteWholeFile(program, ""));
     DeleteFileA(link.c_str());
 
     ProductItem row = TessalyRow();
     row.displayName = displayName.c_str();
-    Build({row}, folder);
+    BuildInstallContext(&context, {row}, folder);
     CreateDesktopShortcuts(&context);
-    ASSERT_NE(GetFileAttributesA(link.c_str()), INVALID_FILE_ATTRIBUTES) << link;
+    ASSERT_TRUE(FileExists(link)) << link;
 
     std::string unixLink = host::UnixPathOf(link);
     std::string unixReport = host::UnixPathOf(report);
     ASSERT_FALSE(unixLink.empty() || unixReport.empty());
     ASSERT_EQ(host::RunShell("lnkinfo " + host::Quoted(unixLink) + " >" + host::Quoted(unixReport) + " 2>&1"), 0);
-    std::ifstream in(report);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    in.close();
+    std::string text = ReadWholeFile(report);
     EXPECT_EQ(FieldOf(text, "Local path"), program) << text;
     EXPECT_EQ(FieldOf(text, "Description"), displayName) << text;
 
@@ -391,7 +342,7 @@ TEST_F(RegistrationTest, DesktopShortcutPointsAtTheInstalledProgram)
     DeleteFileA(link.c_str());
     lstrcpyA(context.items[0].installFolder, FolderOfLength(259).c_str());
     CreateDesktopShortcuts(&context);
-    EXPECT_EQ(GetFileAttributesA(link.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_FALSE(FileExists(link));
 }
 
 // Stand-ins for the taskbar and for other windows, recording the commands

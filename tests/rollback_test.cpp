@@ -12,6 +12,7 @@
 #include "install/uninstall_entry.h"
 #include "product_rows.h"
 #include "registry_probe.h"
+#include "test_files.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cstdlib>
@@ -36,28 +37,6 @@ static const std::string DefaultFolder = "C:\\Program Files\\Quenbrook\\Tessaly"
 static const std::string WalkRoot = "C:\\tessaly-walk";
 static const std::string OtherProgramFolder = "C:\\tessaly-other";
 
-static std::string WindowsFolder()
-{
-    char folder[MAX_PATH];
-    GetWindowsDirectoryA(folder, MAX_PATH);
-    return folder;
-}
-
-static std::string SystemFolder()
-{
-    char folder[MAX_PATH];
-    GetSystemDirectoryA(folder, MAX_PATH);
-    return folder;
-}
-
-// With its final backslash.
-static std::string TempFolder()
-{
-    char folder[MAX_PATH];
-    GetTempPathA(MAX_PATH, folder);
-    return folder;
-}
-
 static std::string LibraryPath()
 {
     return SystemFolder() + "\\Orvandel.dll";
@@ -68,23 +47,15 @@ static std::string WininitPath()
     return WindowsFolder() + "\\wininit.ini";
 }
 
-static bool Exists(const std::string& path)
-{
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 static void PutFile(const std::string& path, const std::string& bytes = "sample content")
 {
-    std::ofstream(path, std::ios::binary) << bytes;
+    WriteWholeFile(path, bytes);
 }
 
-// The file's bytes; "(missing)" when it cannot be read.
+// The file's bytes; "(missing)" when there is no such file.
 static std::string FileBytes(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return "(missing)";
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return FileExists(path) ? ReadWholeFile(path) : "(missing)";
 }
 
 // Short names are made by the platform: the expectation asks it too.
@@ -93,33 +64,6 @@ static std::string ShortPathOf(const std::string& path)
     char shortPath[MAX_PATH];
     DWORD length = GetShortPathNameA(path.c_str(), shortPath, MAX_PATH);
     return length > 0 && length < MAX_PATH ? shortPath : "(no short path for " + path + ")";
-}
-
-static void MakeFolders(const std::string& path)
-{
-    for (size_t at = path.find('\\', 3); at != std::string::npos; at = path.find('\\', at + 1))
-        CreateDirectoryA(path.substr(0, at).c_str(), nullptr);
-    CreateDirectoryA(path.c_str(), nullptr);
-}
-
-static void RemoveTree(const std::string& folder)
-{
-    WIN32_FIND_DATAA entry;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = entry.cFileName;
-            if (name == "." || name == "..")
-                continue;
-            std::string path = folder + "\\" + name;
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-                RemoveTree(path);
-            else
-                DeleteFileA(path.c_str());
-        } while (FindNextFileA(find, &entry));
-        FindClose(find);
-    }
-    RemoveDirectoryA(folder.c_str());
 }
 
 static std::string Sz(const std::string& text)
@@ -349,15 +293,6 @@ protected:
             RemoveTree(folder);
     }
 
-    void Build(const std::vector<ProductItem>& rows, const std::string& folder)
-    {
-        BuildSetupContext(&context, "Tessaly", "Tessaly", rows.data(), static_cast<DWORD>(rows.size()), 0, 0);
-        for (DWORD i = 0; i < context.itemCount; i++) {
-            context.items[i].installFolder = static_cast<char*>(MemAlloc(PathBufferSize));
-            lstrcpynA(context.items[i].installFolder, folder.c_str(), PathBufferSize);
-        }
-    }
-
     std::string Installed(DWORD i, const char* name) const
     {
         std::string folder = context.items[i].installFolder;
@@ -375,8 +310,8 @@ protected:
             if (!context.selected[i])
                 continue;
             if (stage >= FolderMade)
-                MakeFolders(item.installFolder);
-            if (stage >= LibraryCopied && !Exists(LibraryPath()))
+                CreateFolders(item.installFolder);
+            if (stage >= LibraryCopied && !FileExists(LibraryPath()))
                 PutFile(LibraryPath());
             if (stage >= ProgramCopied)
                 PutFile(Installed(i, item.exeName));
@@ -392,7 +327,7 @@ protected:
     // The family's temporary files, as the payload extraction leaves them.
     static void PlaceTemporaryFiles()
     {
-        MakeFolders(TempFolder() + "quenbrook");
+        CreateFolders(TempFolder() + "quenbrook");
         PutFile(TempFolder() + "quenbrook\\ZJ1234.tmp");
         PutFile(TempFolder() + "tessaly-test.zja");
     }
@@ -506,7 +441,7 @@ TEST_F(RollbackTest, AfterAFailureAtEachStepNothingOfTheInstallIsLeftButTheSched
         {"the settings could not be stored", AllFilesCopied, true, false},
         {"everything was installed and registered", AllFilesCopied, true, true},
     };
-    Build({TessalyRow()}, DefaultFolder);
+    BuildInstallContext(&context, {TessalyRow()}, DefaultFolder);
     const std::string uninstaller = context.items[0].uninstallerPath;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -535,11 +470,11 @@ TEST_F(RollbackTest, AfterAFailureAtEachStepNothingOfTheInstallIsLeftButTheSched
             allowed.push_back(DriveEntry(uninstaller));
         std::vector<std::string> differences = Differences(before, after, allowed);
         EXPECT_TRUE(differences.empty()) << Listed(differences);
-        EXPECT_EQ(Exists(uninstaller), uninstallerPlaced);
+        EXPECT_EQ(FileExists(uninstaller), uninstallerPlaced);
         EXPECT_EQ(ScheduleStore(), expectedStore);
 
         Restart();
-        EXPECT_FALSE(Exists(uninstaller));
+        EXPECT_FALSE(FileExists(uninstaller));
         EXPECT_EQ(ScheduleStore(), storeBefore);
     }
 }
@@ -551,15 +486,15 @@ TEST_F(RollbackTest, AfterAFailureAtEachStepNothingOfTheInstallIsLeftButTheSched
 // deletions and renames.
 TEST_F(RollbackTest, NothingOfTheMachinesOwnIsLost)
 {
-    Build({TessalyRow()}, DefaultFolder);
-    MakeFolders(DefaultFolder);
+    BuildInstallContext(&context, {TessalyRow()}, DefaultFolder);
+    CreateFolders(DefaultFolder);
     PutFile(DefaultFolder + "\\My notes.txt", "the user's own");
     PutFile(TempFolder() + "tessaly-test-keep.tmp");
     probe::Write(HKEY_CURRENT_USER, FamilyKey + "\\TessalyTestsProduct", "Kept", REG_SZ, Sz("another product"));
     probe::Write(HKEY_LOCAL_MACHINE, MakerKey + "\\TessalyTestsFamily", "Kept", REG_SZ, Sz("another family"));
     probe::Write(HKEY_LOCAL_MACHINE, UninstallKey + "\\TessalyTestsOther", "DisplayName", REG_SZ,
                  Sz("Someone else's program"));
-    MakeFolders(OtherProgramFolder);
+    CreateFolders(OtherProgramFolder);
     for (const char* name : {"old.tmp", "a.txt"})
         PutFile(OtherProgramFolder + "\\" + name);
     if (nineX) {
@@ -585,7 +520,7 @@ TEST_F(RollbackTest, NothingOfTheMachinesOwnIsLost)
     std::vector<std::string> differences = Differences(before, RecordMachine(), {DriveEntry(uninstaller)});
     EXPECT_TRUE(differences.empty()) << Listed(differences);
     EXPECT_EQ(ScheduleStore(), expectedStore);
-    EXPECT_TRUE(Exists(DefaultFolder + "\\My notes.txt"));
+    EXPECT_TRUE(FileExists(DefaultFolder + "\\My notes.txt"));
 }
 
 struct KeyState {
@@ -604,7 +539,7 @@ static void ExpectKeys(const std::vector<KeyState>& keys, bool present)
 static void ExpectFiles(const std::vector<std::string>& paths, bool present)
 {
     for (const std::string& path : paths)
-        EXPECT_EQ(Exists(path), present) << path << (present ? " is gone" : " is left");
+        EXPECT_EQ(FileExists(path), present) << path << (present ? " is gone" : " is left");
 }
 
 // Another product of the family is still registered (its entry in the
@@ -614,7 +549,7 @@ static void ExpectFiles(const std::vector<std::string>& paths, bool present)
 TEST_F(RollbackTest, WhileAnotherProductOfTheFamilyIsRegisteredWhatTheFamilySharesStays)
 {
     const std::string otherFolder = "C:\\Program Files\\Quenbrook\\Other";
-    Build({TessalyRow(), OtherRow()}, DefaultFolder);
+    BuildInstallContext(&context, {TessalyRow(), OtherRow()}, DefaultFolder);
     lstrcpyA(context.items[1].installFolder, otherFolder.c_str());
     PlaceFiles(AllFilesCopied);
     PlaceTemporaryFiles();
@@ -651,7 +586,7 @@ TEST_F(RollbackTest, WhileAnotherProductOfTheFamilyIsRegisteredWhatTheFamilyShar
 // length.
 TEST_F(RollbackTest, ALibraryInUseIsScheduledWithTheUninstallersAndTheRestartDeletesThem)
 {
-    Build({TessalyRow(), OtherRow()}, DefaultFolder);
+    BuildInstallContext(&context, {TessalyRow(), OtherRow()}, DefaultFolder);
     PlaceFiles(AllFilesCopied);
     Register();
     HANDLE held = CreateFileA(LibraryPath().c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
@@ -664,7 +599,7 @@ TEST_F(RollbackTest, ALibraryInUseIsScheduledWithTheUninstallersAndTheRestartDel
     RollBack();
     CloseHandle(held);
 
-    EXPECT_TRUE(Exists(LibraryPath()));
+    EXPECT_TRUE(FileExists(LibraryPath()));
     EXPECT_EQ(ScheduleStore(), expectedStore);
     Restart();
     ExpectFiles(scheduled, false);
@@ -717,7 +652,7 @@ TEST_F(RollbackTest, PatchWininitKeysTurnsOnlyTheKeysAtTheStartOfALine)
     EXPECT_EQ(FileBytes(WininitPath()), "ZJ1=C:\\X\r\n");
     DeleteFileA(WininitPath().c_str());
     PatchWininitKeys();
-    EXPECT_FALSE(Exists(WininitPath()));
+    EXPECT_FALSE(FileExists(WininitPath()));
 }
 
 // The file class goes children first; a key that still holds another
@@ -754,7 +689,7 @@ TEST_F(RollbackTest, RemoveSearchFileClassTakesOnlyItsOwnKeysAndNoneThatHoldsAno
           {"TessalySearchFile\\shell\\open\\command", nullptr, "open %1"}},
          {".TessalySearch"}, {"TessalySearchFile\\shell\\open\\command"}},
     };
-    Build({TessalyRow()}, DefaultFolder);
+    BuildInstallContext(&context, {TessalyRow()}, DefaultFolder);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         CleanMachine();
@@ -792,7 +727,7 @@ TEST_F(RollbackTest, RemoveMachineProductKeyTakesTheParentsOnlyWhenTheyAreEmpty)
         {"no version key, another key under the family's", {family + "\\Settings"}, {}, {family + "\\Settings"}},
         {"nothing there", {}, {MakerKey}, {}},
     };
-    Build({TessalyRow()}, DefaultFolder);
+    BuildInstallContext(&context, {TessalyRow()}, DefaultFolder);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         probe::DeleteTree(HKEY_LOCAL_MACHINE, MakerKey);
@@ -847,7 +782,7 @@ TEST_F(RollbackTest, NewsAndWebProductsTakeBackTheirOwnExtras)
         FreeSetupContext(&context);
         ProductItem row = TessalyRow();
         row.settingsKey = c.settingsKey;
-        Build({row}, DefaultFolder);
+        BuildInstallContext(&context, {row}, DefaultFolder);
         PlaceFiles(AllFilesCopied);
         const std::vector<std::string> caches = {Installed(0, "a.servercache"), Installed(0, "b.servercache")};
         for (const std::string& file : caches)
@@ -858,7 +793,7 @@ TEST_F(RollbackTest, NewsAndWebProductsTakeBackTheirOwnExtras)
         RollBack();
 
         ExpectFiles(caches, !c.cachesGo);
-        EXPECT_EQ(Exists(Installed(0, "Start.ZintaraSearch")), !c.startPageGoes);
+        EXPECT_EQ(FileExists(Installed(0, "Start.ZintaraSearch")), !c.startPageGoes);
         EXPECT_EQ(probe::Read(HKEY_CURRENT_USER, SearchPageKey, "Search Page"),
                   probe::Stored(c.pageType, Sz(c.pageReset ? "" : c.page)));
         RemoveTree(DefaultFolder);
@@ -889,9 +824,9 @@ TEST_F(RollbackTest, TheInstallFolderAndTheParentsItLeavesEmptyAreRemoved)
         SCOPED_TRACE(c.name);
         CleanMachine();
         FreeSetupContext(&context);
-        Build({TessalyRow()}, c.installFolder);
+        BuildInstallContext(&context, {TessalyRow()}, c.installFolder);
         for (const std::string& folder : c.othersFolders)
-            MakeFolders(folder);
+            CreateFolders(folder);
         PlaceFiles(AllFilesCopied);
 
         RollBack();
@@ -904,13 +839,13 @@ TEST_F(RollbackTest, TheInstallFolderAndTheParentsItLeavesEmptyAreRemoved)
     // current folder: nothing is taken from there.
     CleanMachine();
     FreeSetupContext(&context);
-    Build({TessalyRow()}, "");
-    MakeFolders(WalkRoot);
+    BuildInstallContext(&context, {TessalyRow()}, "");
+    CreateFolders(WalkRoot);
     PutFile(WalkRoot + "\\Tessaly.exe", "the user's own");
     char saved[MAX_PATH];
     GetCurrentDirectoryA(MAX_PATH, saved);
     ASSERT_TRUE(SetCurrentDirectoryA(WalkRoot.c_str()));
     RollBack();
     SetCurrentDirectoryA(saved);
-    EXPECT_TRUE(Exists(WalkRoot + "\\Tessaly.exe"));
+    EXPECT_TRUE(FileExists(WalkRoot + "\\Tessaly.exe"));
 }

@@ -38,6 +38,35 @@ inline std::string BuildFolder()
     return path;
 }
 
+// Makes folder and every missing folder above it; true when the last one was made.
+inline bool CreateFolders(const std::string& folder)
+{
+    for (size_t end = folder.find('\\', 3); end != std::string::npos; end = folder.find('\\', end + 1))
+        CreateDirectoryA(folder.substr(0, end).c_str(), nullptr);
+    return CreateDirectoryA(folder.c_str(), nullptr) != FALSE;
+}
+
+// Deletes folder with everything below it; a missing folder is left as it is.
+inline void RemoveTree(const std::string& folder)
+{
+    WIN32_FIND_DATAA entry;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            std::string name = entry.cFileName;
+            if (name == "." || name == "..")
+                continue;
+            std::string path = folder + "\\" + name;
+            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+                RemoveTree(path);
+            else
+                DeleteFileA(path.c_str());
+        } while (FindNextFileA(find, &entry));
+        FindClose(find);
+    }
+    RemoveDirectoryA(folder.c_str());
+}
+
 inline bool FileExists(const std::string& path)
 {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
