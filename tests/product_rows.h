@@ -1,11 +1,13 @@
 #pragma once
 // Product rows for tests: the built-in table's row as the program's start
 // fills it in, and a second product of the family as a larger table would
-// hold it; and a context built from rows as the install steps see it.
+// hold it; a context built from rows as the install steps see it, and the
+// registration of a row's search file class.
 #include "core/product_table.h"
 #include "core/setup_context.h"
 #include "foundation/memory.h"
 #include "foundation/paths.h"
+#include "install/search_file_class.h"
 #include <string>
 #include <vector>
 
@@ -42,4 +44,18 @@ inline void BuildInstallContext(SetupContext* context, const std::vector<Product
         context->items[i].installFolder = static_cast<char*>(MemAlloc(PathBufferSize));
         lstrcpynA(context->items[i].installFolder, folder.c_str(), PathBufferSize);
     }
+}
+
+// Registers item i's search file class with the names and texts of a real
+// install: the class baseName + "Search", described as "<displayName> Search".
+inline void RegisterItemFileClass(const SetupContext* context, DWORD i)
+{
+    const ProductItem& item = context->items[i];
+    std::string className = std::string(item.baseName) + "Search";
+    std::string description = std::string(item.displayName) + " Search";
+    char icon[SearchIconTextSize];
+    char command[SearchOpenCommandSize];
+    BuildSearchIconText(context, i, icon);
+    BuildSearchOpenCommand(context, i, command);
+    RegisterSearchFileClass(context, className.c_str(), description.c_str(), icon, command);
 }

@@ -86,14 +86,7 @@ protected:
         for (DWORD i = 0; i < context.itemCount; i++) {
             if (!context.selected[i])
                 continue;
-            const ProductItem& item = context.items[i];
-            std::string className = std::string(item.baseName) + "Search";
-            std::string description = std::string(item.displayName) + " Search";
-            char icon[SearchIconTextSize];
-            char command[SearchOpenCommandSize];
-            BuildSearchIconText(&context, i, icon);
-            BuildSearchOpenCommand(&context, i, command);
-            RegisterSearchFileClass(&context, className.c_str(), description.c_str(), icon, command);
+            RegisterItemFileClass(&context, i);
         }
         RegisterFindExtension(&context);
         RegisterUninstallEntry(&context);

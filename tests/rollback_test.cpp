@@ -348,13 +348,7 @@ protected:
                 continue;
             const ProductItem& item = context.items[i];
             RemoveMachineProductKey(&context, item.settingsKey);
-            std::string className = std::string(item.baseName) + "Search";
-            std::string description = std::string(item.displayName) + " Search";
-            char icon[SearchIconTextSize];
-            char command[SearchOpenCommandSize];
-            BuildSearchIconText(&context, i, icon);
-            BuildSearchOpenCommand(&context, i, command);
-            RegisterSearchFileClass(&context, className.c_str(), description.c_str(), icon, command);
+            RegisterItemFileClass(&context, i);
             probe::Write(HKEY_CURRENT_USER, FamilyKey + "\\" + item.settingsKey, "Distributor", REG_SZ,
                          Sz("Quenbrook"));
         }

@@ -1,7 +1,5 @@
 #include "install/find_extension.h"
-#include "foundation/paths.h"
 #include "foundation/registry_key.h"
-#include "foundation/text.h"
 #include "foundation/windows_version.h"
 #include "install/installed_program.h"
 #include "install/registration_keys.h"
@@ -12,11 +10,8 @@ static void RegisterFindEntry(RegistryKey& key, const SetupContext* context, DWO
                               bool searchMenu)
 {
     const ProductItem& item = context->items[i];
-    char path[RegistryTextSize] = "";
-    if (!AppendText(path, RegistryTextSize, FindExtensionsKey)
-        || !JoinPathPart(path, RegistryTextSize, item.baseName))
-        return;
-    if (!key.Open(MachinePath, path, false))
+    char path[RegistryTextSize];
+    if (!ItemSubkeyPath(path, FindExtensionsKey, item.baseName) || !key.Open(MachinePath, path, false))
         return;
     const char* program = InstalledProgramPath(context, i);
     if (program)

@@ -15,3 +15,8 @@ const char ApprovedExtensionsKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersi
 // Under HKEY_LOCAL_MACHINE: the list of installed programs, one subkey per
 // product named by its baseName.
 const char UninstallListKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+
+// The path of a product's own subkey, named by name, below the list at
+// listPath, in a buffer of RegistryTextSize bytes. False when the name is
+// empty (it would name the list itself) or the path does not fit.
+bool ItemSubkeyPath(char* path, const char* listPath, const char* name);

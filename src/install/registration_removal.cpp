@@ -17,13 +17,11 @@ static const char SearchPageKey[] = "Software\\Microsoft\\Internet Explorer\\Mai
 static const char SearchPageValue[] = "Search Page";
 static const char SearchPageMark[] = ".ZINTARASEARCH";
 
-// Deletes the item's own subkey name of the list at listPath. An empty name
-// would name the list itself.
+// Deletes the item's own subkey name of the list at listPath.
 static void DeleteItemKey(RegistryKey& key, const char* listPath, const char* name)
 {
-    char path[RegistryTextSize] = "";
-    if (name[0] && AppendText(path, RegistryTextSize, listPath)
-        && JoinPathPart(path, RegistryTextSize, name))
+    char path[RegistryTextSize];
+    if (ItemSubkeyPath(path, listPath, name))
         DeleteKeyWithoutSubkeys(key, MachinePath, path);
 }
 

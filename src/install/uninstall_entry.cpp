@@ -1,16 +1,12 @@
 #include "install/uninstall_entry.h"
-#include "foundation/paths.h"
 #include "foundation/registry_key.h"
 #include "foundation/text.h"
 #include "install/registration_keys.h"
 
 static void RegisterItemEntry(RegistryKey& key, const ProductItem& item)
 {
-    char path[RegistryTextSize] = "";
-    if (!AppendText(path, RegistryTextSize, UninstallListKey)
-        || !JoinPathPart(path, RegistryTextSize, item.baseName))
-        return;
-    if (!key.Open(MachinePath, path, false))
+    char path[RegistryTextSize];
+    if (!ItemSubkeyPath(path, UninstallListKey, item.baseName) || !key.Open(MachinePath, path, false))
         return;
     key.WriteString("DisplayName", item.displayName);
     char command[UninstallStringSize] = "";
